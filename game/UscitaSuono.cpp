@@ -1,0 +1,51 @@
+#include "game/UscitaSuono.h"
+
+#include "resources/Risorse.h"
+
+#include <QApplication>
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace gridora {
+
+namespace {
+
+// Sounds 101..108 map to slots 0..7.
+constexpr int PrimoSuono = 101;
+
+} // namespace
+
+UscitaSuonoQt::UscitaSuonoQt() : m_dispositivo(!QMediaDevices::defaultAudioOutput().isNull()) {}
+
+UscitaSuonoQt::~UscitaSuonoQt() = default;
+
+void UscitaSuonoQt::riproduci(int numero)
+{
+    const risorse::Voce* voce = risorse::trova(risorse::Tipo::Suono, numero);
+    if (!m_dispositivo || !voce)
+        return;
+    auto& effetto = m_effetti[static_cast<size_t>(numero - PrimoSuono)];
+    if (!effetto) {
+        effetto = std::make_unique<QSoundEffect>();
+        effetto->setSource(QUrl(QStringLiteral("qrc") + QLatin1String(voce->file)));
+    }
+    ferma();
+    effetto->play();
+    m_inCorso = effetto.get();
+}
+
+void UscitaSuonoQt::ferma()
+{
+    if (m_inCorso)
+        m_inCorso->stop();
+    m_inCorso = nullptr;
+}
+
+void UscitaSuonoQt::beep()
+{
+    QApplication::beep();
+}
+
+} // namespace gridora

@@ -1,0 +1,41 @@
+#pragma once
+
+// Where the game's sounds go: the recordings by number, and the system beep.
+
+#include <QObject>
+#include <array>
+#include <memory>
+
+class QSoundEffect;
+
+namespace gridora {
+
+class UscitaSuono {
+public:
+    virtual ~UscitaSuono() = default;
+    // Starts a recording and returns at once; a new sound stops the one playing.
+    virtual void riproduci(int numero) = 0;
+    virtual void ferma() = 0;
+    virtual void beep() = 0;
+};
+
+// Plays the compiled-in recordings with Qt Multimedia. With no audio device it stays silent.
+class UscitaSuonoQt : public UscitaSuono {
+public:
+    UscitaSuonoQt();
+    ~UscitaSuonoQt() override;
+
+    void riproduci(int numero) override;
+    void ferma() override;
+    void beep() override;
+
+    bool haDispositivo() const { return m_dispositivo; }
+
+private:
+    bool m_dispositivo = false;
+    // Decoded once, on first use: effects load asynchronously.
+    std::array<std::unique_ptr<QSoundEffect>, 8> m_effetti;
+    QSoundEffect* m_inCorso = nullptr;
+};
+
+} // namespace gridora

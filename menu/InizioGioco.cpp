@@ -1,0 +1,216 @@
+#include "menu/InizioGioco.h"
+
+#include "game/GridoraGame.h"
+#include "resources/Risorse.h"
+#include "widgets/Composizione.h"
+#include "widgets/Immagine.h"
+#include "widgets/Twips.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+
+namespace gridora {
+
+namespace {
+
+const QColor Giallo(0xFF, 0xFF, 0x00);
+
+// What a size picture hands to the game window.
+struct Partenza {
+    int lato;
+    QPoint richiesta; // Left, Top of the help question
+};
+
+Partenza partenza(int lato)
+{
+    switch (lato) {
+    case 5:
+        return {5, {1000, 2170}};
+    case 10:
+        return {10, {1100, 2200}};
+    default:
+        return {15, {1320, 2170}};
+    }
+}
+
+} // namespace
+
+InizioGioco::InizioGioco(const Servizi& servizi)
+    : m_servizi(servizi)
+    , m_serviziGioco{servizi.archivio, *this,           servizi.suono,
+                     servizi.attesa,   servizi.messaggi, servizi.casuale}
+{
+    componi();
+}
+
+InizioGioco::~InizioGioco()
+{
+    delete m_gioco;
+}
+
+void InizioGioco::componi()
+{
+    setWindowTitle(QStringLiteral("Gridora"));
+    setWindowIcon(risorse::icona());
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+    setFixedSize(px(3855), px(3000));
+    setMouseTracking(true);
+
+    auto* Shape1 = creaForma(this, {1920, 960, 1935, 615}, QColor(0xC0, 0xC0, 0xC0));
+    const auto immagine = [this](QRect twips, const char* nome, const QString& suggerimento) {
+        auto* picture = new Immagine(this);
+        posiziona(picture, twips.x(), twips.y(), twips.width(), twips.height());
+        picture->setImmagine(risorse::immagine(QString::fromLatin1(nome)));
+        picture->setBordo(true);
+        picture->setToolTip(suggerimento);
+        picture->setMouseTracking(true);
+        return picture;
+    };
+    logo = new Immagine(this);
+    sposta(logo, 0, 0);
+    logo->setAdatta(false); // the title keeps its own size, clipped at the right edge
+    logo->setImmagine(risorse::immagine(u"LOGO"));
+    logo->setBordo(true);
+    facile1 = immagine({240, 1200, 1575, 375}, "FACILE", QStringLiteral("Schema 5x5"));
+    medio1 = immagine({240, 1680, 1575, 375}, "MEDIO", QStringLiteral("Schema 10x10"));
+    difficile1 = immagine({240, 2160, 1575, 375}, "DIFFICILE", QStringLiteral("Schema 15x15"));
+    Libero = immagine({2160, 1080, 1575, 375}, "LIBERO",
+                      QStringLiteral("Importa, disegna, carica, salva Immagini"));
+
+    const auto evidenziazione = [this](QRect twips) {
+        auto* forma = creaForma(this, twips, std::nullopt, false);
+        forma->setInverti(true);
+        forma->hide();
+        return forma;
+    };
+    facile2 = evidenziazione({240, 1200, 1575, 375});
+    medio2 = evidenziazione({240, 1680, 1575, 375});
+    difficile2 = evidenziazione({240, 2160, 1575, 375});
+    libero2 = evidenziazione({2160, 1080, 1575, 375});
+
+    auto* Shape2 = creaForma(this, {0, 2640, 3900, 380}, QColor(0xC0, 0xC0, 0xFF), false);
+    auto* Line1 = new Linea(this);
+    Line1->setEstremi(0, 2640, 3840, 2640);
+    Label1 = creaEtichetta(this, {0, 2640, 3855, 375}, QStringLiteral("Istruzioni"),
+                           {.punti = 13.5, .allineamento = Qt::AlignHCenter});
+
+    const auto opzione = [this](QRect twips, const QString& testo, const QString& suggerimento) {
+        auto* box = new QCheckBox(testo, this);
+        posiziona(box, twips.x(), twips.y(), twips.width(), twips.height());
+        box->setFont(carattere(8.25, true));
+        box->setToolTip(suggerimento);
+        return box;
+    };
+    NoX = opzione({2280, 1680, 1695, 255}, QStringLiteral("Senza X"),
+                  QStringLiteral("Gioca senza mettere le X nelle caselle inutili"));
+    NoErrori = opzione({2280, 1920, 1575, 255}, QStringLiteral("Senza Errori"),
+                       QStringLiteral("Nessun controllo sugli errori (Difficile)"));
+    NoAudio = opzione({2280, 2160, 1575, 255}, QStringLiteral("NO AUDIO"), {});
+
+    impila({NoAudio, NoErrori, NoX, Label1, Line1, Shape2, libero2, difficile2, medio2, facile2,
+            Libero, difficile1, medio1, facile1, logo, Shape1});
+
+    for (QWidget* controllo : std::initializer_list<QWidget*>{
+             facile1, medio1, difficile1, Libero, Label1, NoX, NoErrori, logo}) {
+        controllo->installEventFilter(this);
+    }
+    for (const auto& [picture, lato] :
+         {std::pair{facile1, 5}, std::pair{medio1, 10}, std::pair{difficile1, 15}}) {
+        connect(picture, &Immagine::rilasciata, this, [this, l = lato](Qt::MouseButton b) {
+            if (b == Qt::LeftButton)
+                apriGioco(l);
+        });
+    }
+}
+
+GridoraGame* InizioGioco::gioco() const
+{
+    return m_gioco;
+}
+
+bool InizioGioco::senzaX() const
+{
+    return NoX->isChecked();
+}
+
+bool InizioGioco::senzaErrori() const
+{
+    return NoErrori->isChecked();
+}
+
+bool InizioGioco::senzaAudio() const
+{
+    return NoAudio->isChecked();
+}
+
+void InizioGioco::apriGioco(int lato)
+{
+    if (m_gioco)
+        return;
+    const Partenza p = partenza(lato);
+    m_gioco = new GridoraGame(m_serviziGioco);
+    m_gioco->setAttribute(Qt::WA_DeleteOnClose);
+    m_gioco->ok = QString::number(p.lato);
+    m_gioco->AUDIO = senzaAudio() ? QStringLiteral("1") : QStringLiteral("0");
+    m_gioco->posizionaRichiesta(p.richiesta.x(), p.richiesta.y());
+    hide();
+    m_gioco->dimensionaShape3(p.lato);
+    connect(m_gioco, &GridoraGame::chiusa, this, &QWidget::show);
+    emit giocoAperto(m_gioco);
+    m_gioco->show();
+}
+
+void InizioGioco::evidenzia(Forma* evidenziazione)
+{
+    for (Forma* forma : {facile2, medio2, difficile2, libero2})
+        forma->setVisible(forma == evidenziazione);
+}
+
+void InizioGioco::puntatoreSopra(QObject* controllo)
+{
+    const QCursor mano = risorse::puntatore(u"MANO");
+    if (controllo == facile1 || controllo == medio1 || controllo == difficile1 ||
+        controllo == Libero) {
+        setCursor(mano);
+        evidenzia(controllo == facile1     ? facile2
+                  : controllo == medio1    ? medio2
+                  : controllo == difficile1 ? difficile2
+                                            : libero2);
+    } else if (controllo == Label1) {
+        setCursor(mano);
+        Label1->setColoreTesto(Giallo);
+    } else if (controllo == NoX || controllo == NoErrori) {
+        setCursor(risorse::puntatore(u"PENNA"));
+        evidenzia(nullptr);
+        if (controllo == NoErrori)
+            Label1->setColoreTesto(Qt::black);
+    } else { // the title and the window's free area
+        unsetCursor();
+        evidenzia(nullptr);
+        if (controllo == this)
+            Label1->setColoreTesto(Qt::black);
+    }
+}
+
+bool InizioGioco::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    if (evento->type() == QEvent::Enter || evento->type() == QEvent::MouseMove)
+        puntatoreSopra(oggetto);
+    return QWidget::eventFilter(oggetto, evento);
+}
+
+void InizioGioco::mouseMoveEvent(QMouseEvent* evento)
+{
+    puntatoreSopra(this);
+    QWidget::mouseMoveEvent(evento);
+}
+
+void InizioGioco::closeEvent(QCloseEvent* evento)
+{
+    evento->accept();
+    QCoreApplication::quit();
+}
+
+} // namespace gridora

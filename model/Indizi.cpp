@@ -1,0 +1,84 @@
+#include "model/Indizi.h"
+
+namespace gridora {
+
+namespace {
+
+// Runs of filled cells along one line; `cella(i)` gives the mark of the i-th cell.
+template <typename Cella> Sequenze sequenze(int lunghezza, Cella cella)
+{
+    Sequenze runs;
+    int n = 0;
+    for (int i = 0; i < lunghezza; ++i) {
+        if (cella(i) == Pieno) {
+            ++n;
+        } else if (n > 0) {
+            runs.push_back(n);
+            n = 0;
+        }
+    }
+    if (n > 0)
+        runs.push_back(n);
+    return runs;
+}
+
+// The number with one leading blank, as the clue labels show it.
+QString conSpazio(int n)
+{
+    return u' ' + QString::number(n);
+}
+
+} // namespace
+
+Sequenze sequenzeRiga(const Segni& segni, int lato, int riga)
+{
+    return sequenze(lato, [&](int c) { return segni[indiceLogico(riga, c, lato)]; });
+}
+
+Sequenze sequenzeColonna(const Segni& segni, int lato, int colonna)
+{
+    return sequenze(lato, [&](int r) { return segni[indiceLogico(r, colonna, lato)]; });
+}
+
+QString testoIndizioRiga(const Sequenze& sequenze)
+{
+    QString testo;
+    for (const int n : sequenze)
+        testo += conSpazio(n) + u' ';
+    return testo;
+}
+
+QString testoIndizioColonna(const Sequenze& sequenze)
+{
+    QString testo;
+    const int righe = static_cast<int>(sequenze.size());
+    if (righe > 0 && righe < RigheIndizioColonna)
+        testo.fill(CR, RigheIndizioColonna - righe);
+    for (const int n : sequenze)
+        testo += conSpazio(n) + CR;
+    return testo;
+}
+
+Indizi calcolaIndizi(const Segni& segni, int lato)
+{
+    Indizi indizi;
+    for (int i = 0; i < lato; ++i) {
+        indizi.righe[i] = testoIndizioRiga(sequenzeRiga(segni, lato, i));
+        indizi.colonne[i] = testoIndizioColonna(sequenzeColonna(segni, lato, i));
+    }
+    return indizi;
+}
+
+int spostamentoEtichetteRiga(int lato)
+{
+    switch (lato) {
+    case 5:
+        return 20;
+    case 10:
+        return 15;
+    default:
+        return 25;
+    }
+}
+
+} // namespace gridora

@@ -1,0 +1,21 @@
+#pragma once
+
+// A line solver: settles cells one row or column at a time, from that line's clue and the cells
+// already known, until nothing changes. A board it settles completely has exactly one solution,
+// and a player can reach it without ever guessing.
+
+#include "model/Indizi.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace gridora {
+
+// The cell string the clues force by line logic alone, or nothing when line logic leaves some
+// cell undecided (or the clues contradict each other).
+std::optional<QString> risolviConLogica(const std::vector<Sequenze>& righe,
+                                        const std::vector<Sequenze>& colonne);
+
+} // namespace gridora

@@ -1,0 +1,217 @@
+#include "resources/Risorse.h"
+
+#include <QCursor>
+#include <QFile>
+#include <QFontDatabase>
+#include <QHash>
+#include <QIcon>
+#include <QPixmap>
+#include <QtEndian>
+
+#include <array>
+
+namespace gridora::risorse {
+
+namespace {
+
+constexpr std::array Tabella = {
+    Voce{Tipo::Bitmap, nullptr, 101, ":/bitmap/101.bmp", {}},
+    Voce{Tipo::Bitmap, nullptr, 102, ":/bitmap/102.bmp", {}},
+    Voce{Tipo::Bitmap, nullptr, 103, ":/bitmap/103.bmp", {}},
+    Voce{Tipo::Bitmap, nullptr, 104, ":/bitmap/104.bmp", {}},
+    Voce{Tipo::Bitmap, nullptr, 105, ":/bitmap/105.bmp", {}},
+    Voce{Tipo::Bitmap, nullptr, 106, ":/bitmap/106.bmp", {}},
+    Voce{Tipo::Bitmap, nullptr, 107, ":/bitmap/107.bmp", {}},
+    Voce{Tipo::Bitmap, "LOGO", 0, ":/bitmap/LOGO.bmp", {}},
+    Voce{Tipo::Bitmap, "FACILE", 0, ":/bitmap/FACILE.bmp", {}},
+    Voce{Tipo::Bitmap, "MEDIO", 0, ":/bitmap/MEDIO.bmp", {}},
+    Voce{Tipo::Bitmap, "DIFFICILE", 0, ":/bitmap/DIFFICILE.bmp", {}},
+    Voce{Tipo::Bitmap, "LIBERO", 0, ":/bitmap/LIBERO.bmp", {}},
+    Voce{Tipo::Bitmap, "ICONA", 0, ":/bitmap/ICONA.bmp", {}},
+    Voce{Tipo::Puntatore, "MANO", 0, ":/puntatori/MANO.cur", {12, 1}},
+    Voce{Tipo::Puntatore, "PENNA", 0, ":/puntatori/PENNA.cur", {2, 3}},
+    Voce{Tipo::Puntatore, "PENNA2", 0, ":/puntatori/PENNA2.cur", {12, 22}},
+    Voce{Tipo::Puntatore, "GOMMA", 0, ":/puntatori/GOMMA.cur", {7, 20}},
+    Voce{Tipo::Puntatore, "RIEMPI", 0, ":/puntatori/RIEMPI.cur", {10, 21}},
+    Voce{Tipo::Puntatore, "TRE", 0, ":/puntatori/TRE.cur", {0, 0}},
+    Voce{Tipo::Puntatore, "DUE", 0, ":/puntatori/DUE.cur", {0, 0}},
+    Voce{Tipo::Puntatore, "UNO", 0, ":/puntatori/UNO.cur", {0, 0}},
+    Voce{Tipo::Puntatore, "VIA", 0, ":/puntatori/VIA.cur", {0, 0}},
+    Voce{Tipo::Puntatore, "2MIN", 0, ":/puntatori/2MIN.cur", {0, 0}},
+    Voce{Tipo::Puntatore, "4MIN", 0, ":/puntatori/4MIN.cur", {0, 0}},
+    Voce{Tipo::Puntatore, "8MIN", 0, ":/puntatori/8MIN.cur", {0, 0}},
+    Voce{Tipo::Suono, nullptr, 101, ":/suoni/101.wav", {}},
+    Voce{Tipo::Suono, nullptr, 102, ":/suoni/102.wav", {}},
+    Voce{Tipo::Suono, nullptr, 103, ":/suoni/103.wav", {}},
+    Voce{Tipo::Suono, nullptr, 104, ":/suoni/104.wav", {}},
+    Voce{Tipo::Suono, nullptr, 105, ":/suoni/105.wav", {}},
+    Voce{Tipo::Suono, nullptr, 106, ":/suoni/106.wav", {}},
+    Voce{Tipo::Suono, nullptr, 108, ":/suoni/108.wav", {}},
+};
+
+constexpr auto FileIcona = ":/finestra/gridora.ico";
+constexpr auto FilePulsanteRecord = ":/finestra/pulsante_record.jpg";
+
+QByteArray leggi(const char* file)
+{
+    QFile f(QString::fromLatin1(file));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Decoded bitmaps, kept: the board shows the same few cell pictures hundreds of times.
+QImage immagineDaFile(const char* file)
+{
+    static QHash<const char*, QImage> cache;
+    auto it = cache.constFind(file);
+    if (it == cache.cend())
+        it = cache.insert(file, QImage(QString::fromLatin1(file)));
+    return *it;
+}
+
+quint16 parola(const QByteArray& dati, qsizetype pos)
+{
+    return qFromLittleEndian<quint16>(dati.constData() + pos);
+}
+quint32 doppiaParola(const QByteArray& dati, qsizetype pos)
+{
+    return qFromLittleEndian<quint32>(dati.constData() + pos);
+}
+
+} // namespace
+
+std::span<const Voce> tabella()
+{
+    return Tabella;
+}
+
+const Voce* trova(Tipo tipo, QStringView nome)
+{
+    for (const Voce& voce : Tabella) {
+        if (voce.tipo == tipo && voce.nome &&
+            nome.compare(QLatin1String(voce.nome), Qt::CaseInsensitive) == 0) {
+            return &voce;
+        }
+    }
+    return nullptr;
+}
+
+const Voce* trova(Tipo tipo, int numero)
+{
+    for (const Voce& voce : Tabella) {
+        if (voce.tipo == tipo && voce.numero == numero)
+            return &voce;
+    }
+    return nullptr;
+}
+
+QImage immagine(QStringView nome)
+{
+    const Voce* voce = trova(Tipo::Bitmap, nome);
+    Q_ASSERT_X(voce, "immagine", "bitmap non in tabella");
+    return voce ? immagineDaFile(voce->file) : QImage();
+}
+
+QImage immagine(int numero)
+{
+    const Voce* voce = trova(Tipo::Bitmap, numero);
+    Q_ASSERT_X(voce, "immagine", "bitmap non in tabella");
+    return voce ? immagineDaFile(voce->file) : QImage();
+}
+
+ImmaginePuntatore decodificaCursore(const QByteArray& dati)
+{
+    constexpr int Lato = 32;
+    constexpr qsizetype Intestazione = 6 + 16; // directory and its one entry
+    if (dati.size() < Intestazione + 40 || parola(dati, 2) != 2 || parola(dati, 4) < 1)
+        return {};
+    const QPoint caldo(parola(dati, 10), parola(dati, 12));
+    const qsizetype dib = doppiaParola(dati, 18);
+    if (dib + 40 > dati.size())
+        return {};
+    const int bit = parola(dati, dib + 14);
+    if (static_cast<qint32>(doppiaParola(dati, dib + 4)) != Lato || (bit != 4 && bit != 24))
+        return {};
+    const qsizetype tavolozza = dib + doppiaParola(dati, dib);
+    const qsizetype colori = bit == 4 ? tavolozza + 16 * 4 : tavolozza;
+    const qsizetype rigaColori = (Lato * bit + 31) / 32 * 4;
+    const qsizetype maschera = colori + rigaColori * Lato;
+    constexpr qsizetype RigaMaschera = 4;
+    if (maschera + RigaMaschera * Lato > dati.size())
+        return {};
+
+    const auto byte = [&](qsizetype pos) { return static_cast<quint8>(dati[pos]); };
+    const auto bgr = [&](qsizetype pos) { return qRgb(byte(pos + 2), byte(pos + 1), byte(pos)); };
+    QImage figura(Lato, Lato, QImage::Format_ARGB32);
+    for (int y = 0; y < Lato; ++y) {
+        const int rigaFile = Lato - 1 - y; // rows are stored bottom-up
+        for (int x = 0; x < Lato; ++x) {
+            const bool trasparente =
+                byte(maschera + rigaFile * RigaMaschera + x / 8) & (0x80 >> (x % 8));
+            QRgb colore = 0;
+            if (!trasparente && bit == 24) {
+                colore = bgr(colori + rigaFile * rigaColori + x * 3);
+            } else if (!trasparente) {
+                const quint8 coppia = byte(colori + rigaFile * rigaColori + x / 2);
+                const int indice = x % 2 == 0 ? coppia >> 4 : coppia & 0x0F;
+                colore = bgr(tavolozza + indice * 4);
+            }
+            figura.setPixel(x, y, colore);
+        }
+    }
+    return {figura, caldo};
+}
+
+ImmaginePuntatore immaginePuntatore(QStringView nome)
+{
+    const Voce* voce = trova(Tipo::Puntatore, nome);
+    Q_ASSERT_X(voce, "immaginePuntatore", "puntatore non in tabella");
+    return voce ? decodificaCursore(leggi(voce->file)) : ImmaginePuntatore{};
+}
+
+QCursor puntatore(QStringView nome)
+{
+    static QHash<QString, QCursor> cache;
+    const QString chiave = nome.toString().toUpper();
+    auto it = cache.constFind(chiave);
+    if (it == cache.cend()) {
+        const ImmaginePuntatore p = immaginePuntatore(nome);
+        it = cache.insert(chiave, QCursor(QPixmap::fromImage(p.immagine), p.puntoCaldo.x(),
+                                          p.puntoCaldo.y()));
+    }
+    return *it;
+}
+
+QByteArray suono(int numero)
+{
+    const Voce* voce = trova(Tipo::Suono, numero);
+    Q_ASSERT_X(voce, "suono", "suono non in tabella");
+    return voce ? leggi(voce->file) : QByteArray();
+}
+
+QIcon icona()
+{
+    return QIcon(QString::fromLatin1(FileIcona));
+}
+
+QImage pulsanteRecord()
+{
+    return immagineDaFile(FilePulsanteRecord);
+}
+
+QString famigliaCaratteri()
+{
+    static const QString famiglia = [] {
+        QString nome;
+        for (const char* file :
+             {":/font/LiberationSans-Regular.ttf", ":/font/LiberationSans-Bold.ttf"}) {
+            const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+            const QStringList famiglie = QFontDatabase::applicationFontFamilies(id);
+            if (nome.isEmpty() && !famiglie.isEmpty())
+                nome = famiglie.first();
+        }
+        return nome;
+    }();
+    return famiglia;
+}
+
+} // namespace gridora::risorse

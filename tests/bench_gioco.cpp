@@ -1,0 +1,84 @@
+// Benchmarks (not part of the test run): the cost of a click on a 15 x 15 board, with the
+// repaint it causes, and of a game start with 10,000 puzzles in the table.
+// Run: ./build/tests/bench_gioco   (add -callgrind under valgrind for instruction counts)
+
+#include "BancoGioco.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+using namespace gridora;
+
+namespace {
+
+// Fills the 15 x 15 table with `quanti` distinct drawings in one transaction.
+void riempiTabella(const QString& percorso, int quanti)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "bench");
+        db.setDatabaseName(percorso);
+        db.open();
+        db.transaction();
+        QSqlQuery q(db);
+        q.prepare("INSERT INTO Disegni15 (Griglia, Pixel, Nome) VALUES ('15', ?, ?)");
+        for (int n = 0; n < quanti; ++n) {
+            QString pixel(225, u'0');
+            for (int b = 0; b < 14; ++b)
+                pixel[b * 16] = (n >> b) & 1 ? u'1' : u'0';
+            pixel[224] = u'1';
+            q.addBindValue(pixel);
+            q.addBindValue(QStringLiteral("Schema %1").arg(n));
+            q.exec();
+        }
+        db.commit();
+    }
+    QSqlDatabase::removeDatabase("bench");
+}
+
+} // namespace
+
+class BenchGioco : public QObject {
+    Q_OBJECT
+
+    BancoGioco m_banco;
+    GridoraGame* m_gioco = nullptr;
+
+private slots:
+    void initTestCase()
+    {
+        m_banco.inizio->NoAudio->setChecked(true);
+        m_gioco = m_banco.apri(15);
+        QTest::mouseClick(m_gioco->hlpYes[1], Qt::LeftButton);
+        QVERIFY(m_gioco->Tempora.isActive());
+    }
+
+    // A right click crosses a cell, the next one clears it: the handler, the new picture,
+    // the preview's one-shot redraw and the repaint of what changed.
+    void clicSuUnaCella()
+    {
+        Cella* cella = m_gioco->tavoliere->Image1[indiceVideo(7, 7)];
+        QBENCHMARK {
+            QTest::mouseClick(cella, Qt::RightButton, {}, QPoint(8, 8));
+            QCoreApplication::processEvents();
+        }
+    }
+
+    void avvioConDiecimilaSchemi()
+    {
+        riempiTabella(m_banco.archivio.percorso(), 10000);
+        QCOMPARE(m_banco.archivio.conta(15).valore >= 10000, true);
+        const ServiziGioco servizi{m_banco.archivio, *m_banco.inizio, m_banco.suono,
+                                   m_banco.attesa,   m_banco.messaggi,
+                                   [] { return 0.5; }};
+        QBENCHMARK {
+            GridoraGame gioco(servizi);
+            gioco.ok = QStringLiteral("15");
+            gioco.AUDIO = QStringLiteral("1");
+            gioco.Form_Activate();
+            gioco.hlpYes_Click(1);
+        }
+    }
+};
+
+QTEST_MAIN(BenchGioco)
+#include "bench_gioco.moc"

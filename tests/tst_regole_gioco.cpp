@@ -1,0 +1,357 @@
+// The game's rules: clock, penalties, records and the big column clue.
+
+#include "game/EvidenziaColonna.h"
+#include "game/Orologio.h"
+#include "game/Penalita.h"
+#include "game/Record.h"
+#include "model/Indizi.h"
+
+#include <QTest>
+
+using namespace gridora;
+
+namespace {
+
+QString cr(int n)
+{
+    return QString(n, QChar(13));
+}
+
+} // namespace
+
+class TestRegoleGioco : public QObject {
+    Q_OBJECT
+
+private slots:
+    void orariLetti_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<bool>("valido");
+        QTest::addColumn<int>("secondi");
+
+        QTest::newRow("inizio") << "00:00:00" << true << 0;
+        QTest::newRow("ogni parte al suo posto") << "01:02:03" << true << 3723;
+        QTest::newRow("ultimo secondo") << "23:59:59" << true << 86399;
+        QTest::newRow("tetto") << "24:00:00" << true << 86400;
+        QTest::newRow("oltre il tetto") << "24:06:17" << true << 86777;
+        QTest::newRow("vuoto") << "" << false << 0;
+        QTest::newRow("senza zeri") << "0:5:10" << false << -1;
+        QTest::newRow("minuti oltre 59") << "00:60:00" << false << -1;
+        QTest::newRow("separatore sbagliato") << "00.10.00" << false << -1;
+        QTest::newRow("lettere") << "0a:10:00" << false << -1;
+    }
+    void orariLetti()
+    {
+        QFETCH(QString, testo);
+        QFETCH(bool, valido);
+        QFETCH(int, secondi);
+
+        QCOMPARE(orarioValido(testo), valido);
+        if (secondi >= 0)
+            QCOMPARE(secondiDi(testo), secondi);
+    }
+
+    void scatto_data()
+    {
+        QTest::addColumn<QString>("prima");
+        QTest::addColumn<bool>("scaduto");
+        QTest::addColumn<QString>("dopo");
+        QTest::addColumn<bool>("scadutoOra");
+
+        QTest::newRow("un secondo") << "00:00:00" << false << "00:00:01" << false;
+        QTest::newRow("riporto nei minuti") << "00:00:59" << false << "00:01:00" << false;
+        QTest::newRow("riporto nelle ore") << "00:59:59" << false << "01:00:00" << false;
+        QTest::newRow("ore a due cifre") << "09:59:59" << false << "10:00:00" << false;
+        QTest::newRow("scade") << "23:59:59" << false << "24:00:00" << true;
+        QTest::newRow("oltre il tetto dopo una penalità")
+            << "24:06:17" << false << "24:00:00" << true;
+        QTest::newRow("già scaduto") << "24:00:00" << true << "24:00:00" << false;
+    }
+    void scatto()
+    {
+        QFETCH(QString, prima);
+        QFETCH(bool, scaduto);
+        QFETCH(QString, dopo);
+        QFETCH(bool, scadutoOra);
+
+        const Scatto s = scattoOrologio(prima, scaduto);
+        QCOMPARE(s.testo, dopo);
+        QCOMPARE(s.scadutoOra, scadutoOra);
+    }
+
+    void penalitaSulloOrologio_data()
+    {
+        QTest::addColumn<QString>("prima");
+        QTest::addColumn<int>("minuti");
+        QTest::addColumn<QString>("dopo");
+
+        QTest::newRow("senza riporto") << "00:10:05" << 2 << "00:12:05";
+        QTest::newRow("riporto nelle ore") << "00:55:10" << 8 << "01:03:10";
+        QTest::newRow("minuti esatti all'ora") << "00:52:00" << 8 << "01:00:00";
+        QTest::newRow("ore a due cifre") << "09:59:30" << 4 << "10:03:30";
+        QTest::newRow("oltre il tetto") << "23:58:17" << 8 << "24:06:17";
+        QTest::newRow("scaduto resta fermo") << "24:00:00" << 4 << "24:00:00";
+    }
+    void penalitaSulloOrologio()
+    {
+        QFETCH(QString, prima);
+        QFETCH(int, minuti);
+        QFETCH(QString, dopo);
+
+        QCOMPARE(aggiungiMinuti(prima, minuti), dopo);
+    }
+
+    // A penalty that crosses 24 hours expires the game on the next tick, and only once.
+    void penalitaOltreIlTetto()
+    {
+        const Scatto primo = scattoOrologio(aggiungiMinuti("23:58:17", 8), false);
+        QCOMPARE(primo.testo, NessunRecord);
+        QVERIFY(primo.scadutoOra);
+        const Scatto secondo = scattoOrologio(aggiungiMinuti(primo.testo, 8), true);
+        QCOMPARE(secondo.testo, NessunRecord);
+        QVERIFY(!secondo.scadutoOra);
+    }
+
+    // 'e' an error, 't' a tick; after each event, whether the pointer is still held.
+    void trattenutaPenalita_data()
+    {
+        QTest::addColumn<QString>("eventi");
+        QTest::addColumn<QString>("trattenuta");
+
+        QTest::newRow("nessun errore") << "tt"
+                                       << "00";
+        QTest::newRow("un errore") << "ettt"
+                                   << "1100";
+        QTest::newRow("errore a metà secondo") << "tett"
+                                               << "0110";
+        QTest::newRow("un nuovo errore riparte") << "etett"
+                                                 << "11110";
+        QTest::newRow("errori in fila") << "eetet"
+                                        << "11111";
+    }
+    void trattenutaPenalita()
+    {
+        QFETCH(QString, eventi);
+        QFETCH(QString, trattenuta);
+
+        TrattenutaPenalita t;
+        QString stati;
+        for (const QChar e : eventi) {
+            if (e == u'e')
+                t.avvia();
+            else
+                t.tick();
+            stati += t.attiva ? u'1' : u'0';
+        }
+        QCOMPARE(stati, trattenuta);
+    }
+
+    void penalitaErrori_data()
+    {
+        QTest::addColumn<int>("errore");
+        QTest::addColumn<QString>("puntatore");
+        QTest::addColumn<int>("minuti");
+
+        QTest::newRow("nessuno") << 0 << "" << 0;
+        QTest::newRow("primo") << 1 << "2MIN" << 2;
+        QTest::newRow("secondo") << 2 << "4MIN" << 4;
+        QTest::newRow("terzo") << 3 << "8MIN" << 8;
+        QTest::newRow("decimo") << 10 << "8MIN" << 8;
+    }
+    void penalitaErrori()
+    {
+        QFETCH(int, errore);
+        QFETCH(QString, puntatore);
+        QFETCH(int, minuti);
+
+        const PenalitaErrore p = penalitaErrore(errore);
+        QCOMPARE(p.puntatore, puntatore);
+        QCOMPARE(p.minuti, minuti);
+    }
+
+    void testiPerLato_data()
+    {
+        QTest::addColumn<int>("lato");
+        QTest::addColumn<QString>("orologio");
+        QTest::addColumn<QString>("costo");
+        QTest::addColumn<QString>("parola");
+        QTest::addColumn<int>("anteprima");
+
+        QTest::newRow("5x5") << 5 << "00:00:30"
+                             << "30 secondi"
+                             << "Facile" << 100;
+        QTest::newRow("10x10") << 10 << "00:02:00"
+                               << "2 minuti"
+                               << "Medio" << 50;
+        QTest::newRow("15x15") << 15 << "00:05:00"
+                               << "5 minuti"
+                               << "Difficile" << 35;
+    }
+    void testiPerLato()
+    {
+        QFETCH(int, lato);
+        QFETCH(QString, orologio);
+        QFETCH(QString, costo);
+        QFETCH(QString, parola);
+        QFETCH(int, anteprima);
+
+        QCOMPARE(orologioConAiuto(lato), orologio);
+        QVERIFY(orarioValido(orologioConAiuto(lato)));
+        QCOMPARE(suggerimentoAiutoSi(lato),
+                 QStringLiteral("Ti verr\u00e0 attivata, casualmente, una linea verticale ed una "
+                                "orizzontale, con una penalit\u00e0 di ") +
+                     costo + u'!');
+        QCOMPARE(suggerimentoAiutoNo(), QStringLiteral("Nessuna penalit\u00e0, ma nessun aiuto!"));
+        QCOMPARE(parolaDimensione(lato), parola);
+        QCOMPARE(latoQuadratoAnteprima(lato), anteprima);
+    }
+
+    void titoli_data()
+    {
+        QTest::addColumn<int>("lato");
+        QTest::addColumn<bool>("senzaX");
+        QTest::addColumn<bool>("senzaErrori");
+        QTest::addColumn<QString>("titolo");
+
+        QTest::newRow("15 con entrambe")
+            << 15 << true << true << "GridoraPC          >DifficileXS (15x15)<";
+        QTest::newRow("10 senza X") << 10 << true << false << "GridoraPC          >MedioX (10x10)<";
+        QTest::newRow("5 senza errori")
+            << 5 << false << true << "GridoraPC          >FacileS (5x5)<";
+        QTest::newRow("5 normale") << 5 << false << false << "GridoraPC          >Facile (5x5)<";
+    }
+    void titoli()
+    {
+        QFETCH(int, lato);
+        QFETCH(bool, senzaX);
+        QFETCH(bool, senzaErrori);
+        QFETCH(QString, titolo);
+
+        QCOMPARE(titoloGioco(lato, senzaX, senzaErrori), titolo);
+    }
+
+    void modi_data()
+    {
+        QTest::addColumn<bool>("senzaX");
+        QTest::addColumn<bool>("senzaErrori");
+        QTest::addColumn<ModoRecord>("modo");
+
+        QTest::newRow("senza X") << true << false << ModoRecord::X;
+        QTest::newRow("senza errori") << false << true << ModoRecord::S;
+        QTest::newRow("entrambe") << true << true << ModoRecord::XS;
+        QTest::newRow("nessuna") << false << false << ModoRecord::N;
+    }
+    void modi()
+    {
+        QFETCH(bool, senzaX);
+        QFETCH(bool, senzaErrori);
+        QFETCH(ModoRecord, modo);
+
+        QCOMPARE(modoRecord(senzaX, senzaErrori), modo);
+    }
+
+    void record_data()
+    {
+        QTest::addColumn<QString>("gioco");
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<bool>("nuovo");
+
+        QTest::newRow("più veloce di un secondo") << "00:10:00"
+                                                  << "00:10:01" << true;
+        QTest::newRow("pari") << "00:10:00"
+                              << "00:10:00" << false;
+        QTest::newRow("più lento") << "01:00:10"
+                                   << "00:59:30" << false;
+        QTest::newRow("secondi contro minuti") << "00:01:59"
+                                               << "00:02:00" << true;
+        QTest::newRow("nessun record") << "23:59:59"
+                                       << "24:00:00" << true;
+        QTest::newRow("tempo scaduto") << "24:00:00"
+                                       << "24:00:00" << false;
+        QTest::newRow("record vuoto") << "00:05:00"
+                                      << "" << true;
+        QTest::newRow("scaduto con record vuoto") << "24:00:00"
+                                                  << "" << false;
+        QTest::newRow("scaduto con record oltre il tetto") << "24:00:00"
+                                                           << "25:00:00" << false;
+        QTest::newRow("record illeggibile") << "00:05:00"
+                                            << "5 minuti" << true;
+    }
+    void record()
+    {
+        QFETCH(QString, gioco);
+        QFETCH(QString, record);
+        QFETCH(bool, nuovo);
+
+        QCOMPARE(nuovoRecord(gioco, record), nuovo);
+    }
+
+    void nomeTitolare_data()
+    {
+        QTest::addColumn<QString>("digitato");
+        QTest::addColumn<QString>("mostrato");
+        QTest::addColumn<QString>("registrato");
+        QTest::addColumn<bool>("ok");
+
+        QTest::newRow("spazi tolti") << "a b c d"
+                                     << "abcd"
+                                     << "ABCD" << true;
+        QTest::newRow("solo spazi") << "   "
+                                    << ""
+                                    << "" << false;
+        QTest::newRow("vuoto") << ""
+                               << ""
+                               << "" << false;
+        QTest::newRow("otto caratteri al massimo") << "marco rossi"
+                                                   << "marcoros"
+                                                   << "MARCOROS" << true;
+        QTest::newRow("lettere accentate") << "nicolò"
+                                           << "nicolò"
+                                           << "NICOLÒ" << true;
+    }
+    void nomeTitolare()
+    {
+        QFETCH(QString, digitato);
+        QFETCH(QString, mostrato);
+        QFETCH(QString, registrato);
+        QFETCH(bool, ok);
+
+        const QString nome = filtraNomeTitolare(digitato);
+        QCOMPARE(nome, mostrato);
+        QCOMPARE(filtraNomeTitolare(nome), nome);
+        QCOMPARE(titolareDaRegistrare(nome), registrato);
+        QCOMPARE(nomeTitolareAccettabile(nome), ok);
+    }
+
+    // The input is the small label's text exactly as the clue computation writes it.
+    void colonnaEvidenziata_data()
+    {
+        QTest::addColumn<QList<int>>("sequenze");
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<bool>("bordo");
+
+        QTest::newRow("vuota") << QList<int>{} << "" << false;
+        QTest::newRow("una cifra") << QList<int>{4} << cr(7) + "4\r" << false;
+        QTest::newRow("2 1 3") << QList<int>{2, 1, 3} << cr(5) + "2\r1\r3\r" << false;
+        QTest::newRow("10") << QList<int>{10} << cr(7) + "10\r" << false;
+        QTest::newRow("3 10") << QList<int>{3, 10} << cr(6) + "3\r10\r" << false;
+        QTest::newRow("12 1") << QList<int>{12, 1} << cr(6) + "12\r1\r" << false;
+        QTest::newRow("1 1 10") << QList<int>{1, 1, 10} << cr(3) + "1\r1\r10\r" << false;
+        QTest::newRow("sette 1") << QList<int>(7, 1) << cr(1) + QString("1\r").repeated(7) << false;
+        QTest::newRow("otto 1") << QList<int>(8, 1) << QString("1\r").repeated(8) << true;
+    }
+    void colonnaEvidenziata()
+    {
+        QFETCH(QList<int>, sequenze);
+        QFETCH(QString, testo);
+        QFETCH(bool, bordo);
+
+        const QString indizio = testoIndizioColonna(Sequenze(sequenze.begin(), sequenze.end()));
+        const ColonnaEvidenziata c = evidenziaColonna(indizio);
+        QCOMPARE(c.testo, testo);
+        QCOMPARE(c.bordo, bordo);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestRegoleGioco)
+#include "tst_regole_gioco.moc"

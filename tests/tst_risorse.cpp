@@ -1,0 +1,128 @@
+// The resource table and its loader: every entry loads, names match without regard to case,
+// pointers keep their hot spots and transparency.
+
+#include "resources/Risorse.h"
+
+#include <QCursor>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QTest>
+
+using namespace gridora;
+using risorse::Tipo;
+
+class TestRisorse : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ogniVoceSiCarica()
+    {
+        int bitmap = 0, puntatori = 0, suoni = 0;
+        for (const risorse::Voce& voce : risorse::tabella()) {
+            switch (voce.tipo) {
+            case Tipo::Bitmap: {
+                const QImage img = voce.nome ? risorse::immagine(QString::fromLatin1(voce.nome))
+                                             : risorse::immagine(voce.numero);
+                QVERIFY2(!img.isNull(), voce.file);
+                if (voce.numero)
+                    QCOMPARE(img.size(), QSize(16, 16));
+                ++bitmap;
+                break;
+            }
+            case Tipo::Puntatore: {
+                const auto p = risorse::immaginePuntatore(QString::fromLatin1(voce.nome));
+                QVERIFY2(!p.immagine.isNull(), voce.file);
+                QCOMPARE(p.immagine.size(), QSize(32, 32));
+                QCOMPARE(p.puntoCaldo, voce.puntoCaldo); // the file agrees with the table
+                ++puntatori;
+                break;
+            }
+            case Tipo::Suono:
+                QVERIFY2(risorse::suono(voce.numero).startsWith("RIFF"), voce.file);
+                ++suoni;
+                break;
+            }
+        }
+        QCOMPARE(bitmap, 13);
+        QCOMPARE(puntatori, 12);
+        QCOMPARE(suoni, 7);
+    }
+
+    void dimensioniDeiBitmapConNome_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QSize>("dimensione");
+        QTest::newRow("logo") << "logo" << QSize(262, 63); // any letter case
+        QTest::newRow("facile") << "Facile" << QSize(97, 21);
+        QTest::newRow("medio") << "MEDIO" << QSize(97, 21);
+        QTest::newRow("difficile") << "DIFFICILE" << QSize(97, 21);
+        QTest::newRow("libero") << "libero" << QSize(97, 21);
+        QTest::newRow("icona") << "Icona" << QSize(31, 31);
+    }
+    void dimensioniDeiBitmapConNome()
+    {
+        QFETCH(QString, nome);
+        QFETCH(QSize, dimensione);
+        QCOMPARE(risorse::immagine(nome).size(), dimensione);
+    }
+
+    void ricercaPerNomeENumero()
+    {
+        QVERIFY(risorse::trova(Tipo::Puntatore, u"mano"));
+        QVERIFY(risorse::trova(Tipo::Puntatore, u"2min"));
+        QVERIFY(!risorse::trova(Tipo::Bitmap, u"MANO")); // a pointer, not a bitmap
+        QVERIFY(!risorse::trova(Tipo::Suono, 107));      // there is no sound 107
+        QVERIFY(risorse::trova(Tipo::Suono, 108));
+        QVERIFY(risorse::trova(Tipo::Bitmap, 107));
+    }
+
+    // Transparent around the figure, opaque on it: the mask of both kinds of cursor is applied.
+    void trasparenzaDeiPuntatori()
+    {
+        for (const char* nome : {"TRE", "VIA", "8MIN", "MANO", "PENNA"}) {
+            const QImage img = risorse::immaginePuntatore(QString::fromLatin1(nome)).immagine;
+            int trasparenti = 0, opachi = 0;
+            for (int y = 0; y < 32; ++y) {
+                for (int x = 0; x < 32; ++x)
+                    (qAlpha(img.pixel(x, y)) == 0 ? trasparenti : opachi)++;
+            }
+            QVERIFY2(trasparenti > 100 && opachi > 30, nome);
+        }
+        // The hand's fingertip is the hot spot, so it must be drawn there.
+        const auto mano = risorse::immaginePuntatore(u"MANO");
+        QCOMPARE(qAlpha(mano.immagine.pixel(mano.puntoCaldo)), 255);
+        const auto cursore = risorse::puntatore(u"penna");
+        QCOMPARE(cursore.hotSpot(), QPoint(2, 3));
+        QCOMPARE(cursore.pixmap().size(), QSize(32, 32));
+    }
+
+    void cursoriMalformati()
+    {
+        const QByteArray buono = [] {
+            QFile f(":/puntatori/MANO.cur");
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }();
+        QVERIFY(!risorse::decodificaCursore(buono).immagine.isNull());
+        QVERIFY(risorse::decodificaCursore(buono.left(100)).immagine.isNull());
+        QVERIFY(risorse::decodificaCursore(QByteArray()).immagine.isNull());
+        QByteArray icona = buono;
+        icona[2] = 1; // an icon directory, not a cursor
+        QVERIFY(risorse::decodificaCursore(icona).immagine.isNull());
+    }
+
+    void iconaPulsanteECaratteri()
+    {
+        QVERIFY(!risorse::icona().isNull());
+        QCOMPARE(risorse::icona().availableSizes().value(0), QSize(31, 31));
+        QCOMPARE(risorse::pulsanteRecord().size(), QSize(130, 212));
+        const QString famiglia = risorse::famigliaCaratteri();
+        QCOMPARE(famiglia, QStringLiteral("Liberation Sans"));
+        QVERIFY(QFontDatabase::families().contains(famiglia));
+        QVERIFY(QFontDatabase::isScalable(famiglia));
+    }
+};
+
+QTEST_MAIN(TestRisorse)
+#include "tst_risorse.moc"

@@ -1,0 +1,73 @@
+#include "widgets/Cella.h"
+
+#include "resources/Risorse.h"
+#include "widgets/Twips.h"
+
+#include <QHash>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace gridora {
+
+namespace {
+
+constexpr int LatoCella = 255; // twips: one pixel more than the 240-twip pitch
+
+// The cell bitmaps at their size on screen, scaled once.
+const QPixmap& pixmapCella(int numero)
+{
+    static QHash<int, QPixmap> cache;
+    auto it = cache.find(numero);
+    if (it == cache.end()) {
+        const int lato = px(LatoCella);
+        it = cache.insert(numero, QPixmap::fromImage(risorse::immagine(numero).scaled(
+                                      lato, lato, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+    }
+    return *it;
+}
+
+} // namespace
+
+Cella::Cella(QWidget* area, int indice)
+    : QWidget(area)
+    , m_indice(indice)
+{
+    const int riga = indice / 15;
+    const int colonna = indice % 15;
+    posiziona(this, 240 * colonna, 240 * riga, LatoCella, LatoCella);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void Cella::setImmagine(int numero)
+{
+    if (numero == m_numero)
+        return;
+    m_numero = numero;
+    update();
+}
+
+void Cella::paintEvent(QPaintEvent*)
+{
+    if (m_numero == 0)
+        return;
+    QPainter(this).drawPixmap(0, 0, pixmapCella(m_numero));
+}
+
+void Cella::mousePressEvent(QMouseEvent* evento)
+{
+    evento->accept();
+}
+
+void Cella::mouseReleaseEvent(QMouseEvent* evento)
+{
+    emit rilasciata(m_indice, evento->button());
+}
+
+void Cella::mouseMoveEvent(QMouseEvent* evento)
+{
+    emit mossa(m_indice);
+    QWidget::mouseMoveEvent(evento);
+}
+
+} // namespace gridora

@@ -1,0 +1,118 @@
+#include "widgets/Etichetta.h"
+
+#include "resources/Risorse.h"
+
+#include <QCursor>
+#include <QMouseEvent>
+
+namespace gridora {
+
+Etichetta::Etichetta(QWidget* contenitore, const QString& caption)
+    : QLabel(contenitore)
+{
+    setTextFormat(Qt::PlainText);
+    setWordWrap(false);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFrameShadow(QFrame::Plain);
+    setLineWidth(1);
+    setColoreTesto(Qt::black);
+    setCaption(caption);
+}
+
+void Etichetta::setCaption(const QString& caption)
+{
+    if (caption == m_caption && !text().isNull())
+        return;
+    m_caption = caption;
+    QString mostrato = caption;
+    mostrato.replace(QChar(13), QChar(10));
+    setText(mostrato);
+}
+
+void Etichetta::setSfondo(const QColor& colore)
+{
+    if (autoFillBackground() && colore == m_sfondo)
+        return;
+    m_sfondo = colore;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colore);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void Etichetta::setTrasparente()
+{
+    m_sfondo = QColor();
+    setAutoFillBackground(false);
+}
+
+void Etichetta::setColoreTesto(const QColor& colore)
+{
+    QPalette p = palette();
+    if (p.color(QPalette::WindowText) == colore)
+        return;
+    p.setColor(QPalette::WindowText, colore);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, colore);
+    setPalette(p);
+}
+
+QColor Etichetta::coloreTesto() const
+{
+    return palette().color(QPalette::WindowText);
+}
+
+void Etichetta::setBordo(bool bordo)
+{
+    setFrameShape(bordo ? QFrame::Box : QFrame::NoFrame);
+}
+
+void Etichetta::mousePressEvent(QMouseEvent* evento)
+{
+    evento->accept();
+}
+
+void Etichetta::mouseReleaseEvent(QMouseEvent* evento)
+{
+    if (rect().contains(evento->position().toPoint()))
+        emit rilasciata(evento->button());
+}
+
+void Etichetta::mouseMoveEvent(QMouseEvent* evento)
+{
+    emit mossa();
+    QLabel::mouseMoveEvent(evento);
+}
+
+EtichettaPulsante::EtichettaPulsante(QWidget* contenitore, const QString& caption)
+    : Etichetta(contenitore, caption)
+{
+    setCursor(risorse::puntatore(u"MANO"));
+    setMouseTracking(true);
+}
+
+void EtichettaPulsante::enterEvent(QEnterEvent* evento)
+{
+    if (m_coloreSotto.isValid()) {
+        m_coloreNormale = coloreTesto();
+        setColoreTesto(m_coloreSotto);
+    }
+    Etichetta::enterEvent(evento);
+}
+
+void EtichettaPulsante::leaveEvent(QEvent* evento)
+{
+    if (m_coloreSotto.isValid() && m_coloreNormale.isValid())
+        setColoreTesto(m_coloreNormale);
+    Etichetta::leaveEvent(evento);
+}
+
+void EtichettaPulsante::mouseReleaseEvent(QMouseEvent* evento)
+{
+    Etichetta::mouseReleaseEvent(evento);
+    if (isEnabled() && evento->button() == Qt::LeftButton &&
+        rect().contains(evento->position().toPoint())) {
+        emit cliccata();
+    }
+}
+
+} // namespace gridora

@@ -1,0 +1,65 @@
+#pragma once
+
+// A label as the windows use it: a caption whose line breaks are CR characters, an opaque
+// background or none, an optional one-pixel black border, and mouse signals.
+
+#include <QColor>
+#include <QLabel>
+
+namespace gridora {
+
+class Etichetta : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit Etichetta(QWidget* contenitore, const QString& caption = {});
+
+    void setCaption(const QString& caption);
+    const QString& caption() const { return m_caption; }
+
+    void setSfondo(const QColor& colore); // opaque, filled with the colour
+    void setTrasparente();                // no background
+    QColor sfondo() const { return m_sfondo; }
+    void setColoreTesto(const QColor& colore);
+    QColor coloreTesto() const;
+    void setBordo(bool bordo);
+    bool bordo() const { return frameShape() == QFrame::Box; }
+
+signals:
+    void rilasciata(Qt::MouseButton pulsante);
+    void mossa();
+
+protected:
+    void mousePressEvent(QMouseEvent* evento) override;
+    void mouseReleaseEvent(QMouseEvent* evento) override;
+    void mouseMoveEvent(QMouseEvent* evento) override;
+
+private:
+    QString m_caption;
+    QColor m_sfondo;
+};
+
+// A label that acts as a button: the pointer "MANO" over it, an optional text colour while the
+// pointer is over it, and a click on release of the left button.
+class EtichettaPulsante : public Etichetta {
+    Q_OBJECT
+
+public:
+    explicit EtichettaPulsante(QWidget* contenitore, const QString& caption = {});
+
+    void setColoreSotto(const QColor& colore) { m_coloreSotto = colore; }
+
+signals:
+    void cliccata();
+
+protected:
+    void enterEvent(QEnterEvent* evento) override;
+    void leaveEvent(QEvent* evento) override;
+    void mouseReleaseEvent(QMouseEvent* evento) override;
+
+private:
+    QColor m_coloreSotto;
+    QColor m_coloreNormale;
+};
+
+} // namespace gridora
