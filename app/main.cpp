@@ -24,8 +24,8 @@ int main(int argc, char* argv[])
     gridora::AttesaReale attesa;
     gridora::UscitaSuonoQt suono;
     QRandomGenerator casuale(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
-    gridora::InizioGioco inizio({archivio, suono, attesa, messaggi,
-                                 [&casuale] { return casuale.generateDouble(); }});
+    gridora::InizioGioco inizio(
+        {archivio, suono, attesa, messaggi, [&casuale] { return casuale.generateDouble(); }});
     inizio.show();
     if (!preparazione.ok())
         messaggi.avviso(&inizio, QStringLiteral("ARCHIVIO DEI DISEGNI"), preparazione.messaggio);

@@ -118,9 +118,12 @@ void GridoraGame::Form_Activate()
     Q_ASSERT(latoValido(Lato));
     const Disposizione d = disposizione(Lato);
     posiziona(tavoliere->area, d.area.x(), d.area.y(), d.latoArea, d.latoArea);
-    const std::array<std::pair<QWidget*, QPoint>, 6> cornici = {{{tavoliere->d1, d.d1}, {tavoliere->d2, d.d2},
-                                {tavoliere->d3, d.d3},          {tavoliere->v1, d.v1},
-                                {tavoliere->v2, d.v2},          {tavoliere->v3, d.v3}}};
+    const std::array<std::pair<QWidget*, QPoint>, 6> cornici = {{{tavoliere->d1, d.d1},
+                                                                 {tavoliere->d2, d.d2},
+                                                                 {tavoliere->d3, d.d3},
+                                                                 {tavoliere->v1, d.v1},
+                                                                 {tavoliere->v2, d.v2},
+                                                                 {tavoliere->v3, d.v3}}};
     for (const auto& [frame, dove] : cornici) {
         if (!dove.isNull())
             sposta(frame, dove.x(), dove.y());
@@ -142,26 +145,30 @@ void GridoraGame::CaricaF()
     tavoliere->Caricato = 1;
     PixelScelto.clear();
     IdScelto = 0;
-    const Esito<QList<Disegno>> elenco = m_servizi.archivio.elenco(Lato);
-    if (!elenco.ok()) {
-        avvisa(elenco.stato);
+    const Esito<int> quanti = m_servizi.archivio.conta(Lato);
+    if (!quanti.ok()) {
+        avvisa(quanti.stato);
         return;
     }
-    const auto n = elenco.valore.size();
+    const int n = quanti.valore;
     if (n == 0) {
         m_servizi.messaggi.avviso(
             this, QStringLiteral("NESSUNO SCHEMA"),
-            QStringLiteral("Non ci sono schemi %1 (%2x%2) da giocare.\rCreane uno con "
+            QStringLiteral("Non ci sono schemi %1 (%2x%2) da giocare.\nCreane uno con "
                            "\"Crea Schema\" e riprova.")
                 .arg(parolaDimensione(Lato))
-                .arg(Lato)
-                .replace(QChar(13), QChar(10)));
+                .arg(Lato));
         return;
     }
-    const auto scelto = std::clamp<qsizetype>(
-        static_cast<qsizetype>(m_servizi.casuale() * static_cast<double>(n)), 0, n - 1);
-    PixelScelto = elenco.valore[scelto].pixel;
-    IdScelto = elenco.valore[scelto].id;
+    // Every puzzle of the size is equally likely.
+    const int scelto = std::clamp(static_cast<int>(m_servizi.casuale() * n), 0, n - 1);
+    const Esito<Disegno> riga = m_servizi.archivio.caricaPosizione(Lato, scelto);
+    if (!riga.ok()) {
+        avvisa(riga.stato);
+        return;
+    }
+    PixelScelto = riga.valore.pixel;
+    IdScelto = riga.valore.id;
 }
 
 void GridoraGame::hlpYes_Click(int Index)

@@ -49,6 +49,7 @@ void GridoraGame::componi()
                    Qt::WindowCloseButtonHint);
     // The visible client area of the window in use: 5400 x 6060 twips outside.
     setFixedSize(px(5310), px(5580));
+    centraSulloSchermo(this);
 
     componiFigura();
 

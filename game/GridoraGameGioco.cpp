@@ -217,8 +217,7 @@ void GridoraGame::orizzontale_MouseMove(int)
 
 void GridoraGame::TrovaRecord(const Disegno& disegno)
 {
-    const ModoRecord modo =
-        modoRecord(m_servizi.opzioni.senzaX(), m_servizi.opzioni.senzaErrori());
+    const ModoRecord modo = modoRecord(m_servizi.opzioni.senzaX(), m_servizi.opzioni.senzaErrori());
     const RecordModo& record = disegno.recordDi(modo);
     if (!record.titolare.isEmpty()) {
         nomer->setCaption(record.titolare);
@@ -245,8 +244,7 @@ void GridoraGame::OKREC_Click()
 
 void GridoraGame::SalvaRecord()
 {
-    const ModoRecord modo =
-        modoRecord(m_servizi.opzioni.senzaX(), m_servizi.opzioni.senzaErrori());
+    const ModoRecord modo = modoRecord(m_servizi.opzioni.senzaX(), m_servizi.opzioni.senzaErrori());
     const QString recordPrecedente = TempoR->caption();
     TempoR->setCaption(tempoG->caption());
     nomer->show();
@@ -255,8 +253,7 @@ void GridoraGame::SalvaRecord()
         Lato, IdScelto, modo, nomer->caption().toUpper(), TempoR->caption());
     PausaSuono = 0.08;
     if (!esito.ok()) {
-        m_servizi.messaggi.avviso(this, QStringLiteral("RECORD NON SALVATO"),
-                                  esito.messaggio);
+        m_servizi.messaggi.avviso(this, QStringLiteral("RECORD NON SALVATO"), esito.messaggio);
         TempoR->setCaption(recordPrecedente);
         Info->show();
     }

@@ -37,9 +37,9 @@ Partenza partenza(int lato)
 } // namespace
 
 InizioGioco::InizioGioco(const Servizi& servizi)
-    : m_servizi(servizi)
-    , m_serviziGioco{servizi.archivio, *this,           servizi.suono,
-                     servizi.attesa,   servizi.messaggi, servizi.casuale}
+    : m_servizi(servizi), m_serviziGioco{servizi.archivio, *this,
+                                         servizi.suono,    servizi.attesa,
+                                         servizi.messaggi, servizi.casuale}
 {
     componi();
 }
@@ -56,6 +56,7 @@ void InizioGioco::componi()
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setFixedSize(px(3855), px(3000));
+    centraSulloSchermo(this);
     setMouseTracking(true);
 
     auto* Shape1 = creaForma(this, {1920, 960, 1935, 615}, QColor(0xC0, 0xC0, 0xC0));
@@ -112,8 +113,8 @@ void InizioGioco::componi()
     impila({NoAudio, NoErrori, NoX, Label1, Line1, Shape2, libero2, difficile2, medio2, facile2,
             Libero, difficile1, medio1, facile1, logo, Shape1});
 
-    for (QWidget* controllo : std::initializer_list<QWidget*>{
-             facile1, medio1, difficile1, Libero, Label1, NoX, NoErrori, logo}) {
+    for (QWidget* controllo : std::initializer_list<QWidget*>{facile1, medio1, difficile1, Libero,
+                                                              Label1, NoX, NoErrori, logo}) {
         controllo->installEventFilter(this);
     }
     for (const auto& [picture, lato] :
@@ -174,8 +175,8 @@ void InizioGioco::puntatoreSopra(QObject* controllo)
     if (controllo == facile1 || controllo == medio1 || controllo == difficile1 ||
         controllo == Libero) {
         setCursor(mano);
-        evidenzia(controllo == facile1     ? facile2
-                  : controllo == medio1    ? medio2
+        evidenzia(controllo == facile1      ? facile2
+                  : controllo == medio1     ? medio2
                   : controllo == difficile1 ? difficile2
                                             : libero2);
     } else if (controllo == Label1) {

@@ -7,7 +7,6 @@
 
 #include <QPointer>
 #include <QWidget>
-
 #include <array>
 
 class QCheckBox;

@@ -11,7 +11,6 @@
 #include <QSqlQuery>
 #include <QUrl>
 #include <QVariant>
-
 #include <atomic>
 #include <utility>
 
@@ -75,8 +74,8 @@ EsitoArchivio errore(ErroreArchivio codice, const QString& dettaglio = {})
         testo = QStringLiteral("Il disegno non si trova più nel file %1.").arg(file);
         break;
     case ErroreArchivio::CreazioneFallita:
-        testo = QStringLiteral("Impossibile creare il file %1 nella cartella del programma.")
-                    .arg(file);
+        testo =
+            QStringLiteral("Impossibile creare il file %1 nella cartella del programma.").arg(file);
         break;
     case ErroreArchivio::LatoNonValido:
         testo = QStringLiteral("Dimensione dello schema non valida.");
@@ -172,8 +171,8 @@ Disegno leggiRiga(const QSqlQuery& query)
 
 QString selezione(int lato, const QString& condizione = {})
 {
-    QString testo = QStringLiteral("SELECT %1 FROM %2").arg(QLatin1String(Colonne),
-                                                           Archivio::nomeTabella(lato));
+    QString testo = QStringLiteral("SELECT %1 FROM %2")
+                        .arg(QLatin1String(Colonne), Archivio::nomeTabella(lato));
     if (!condizione.isEmpty())
         testo += QStringLiteral(" WHERE ") + condizione;
     return testo + QStringLiteral(" ORDER BY rowid");
@@ -189,10 +188,7 @@ QString creazioneTabella(int lato)
 
 } // namespace
 
-Archivio::Archivio(QString cartella)
-    : m_percorso(QDir(cartella).filePath(nomeFile()))
-{
-}
+Archivio::Archivio(QString cartella) : m_percorso(QDir(cartella).filePath(nomeFile())) {}
 
 QString Archivio::nomeTabella(int lato)
 {
@@ -354,21 +350,18 @@ Esito<Disegno> Archivio::caricaPosizione(int lato, int posizione) const
 Esito<QList<Disegno>> Archivio::cercaNomeOPixel(int lato, const QString& nome,
                                                 const QString& pixel) const
 {
-    return leggiRighe(m_percorso, lato,
-                            selezione(lato, QStringLiteral("Nome = ? OR Pixel = ?")),
-                            {nome, pixel});
+    return leggiRighe(m_percorso, lato, selezione(lato, QStringLiteral("Nome = ? OR Pixel = ?")),
+                      {nome, pixel});
 }
 
 Esito<QList<Disegno>> Archivio::cercaPixel(int lato, const QString& pixel) const
 {
-    return leggiRighe(m_percorso, lato, selezione(lato, QStringLiteral("Pixel = ?")),
-                            {pixel});
+    return leggiRighe(m_percorso, lato, selezione(lato, QStringLiteral("Pixel = ?")), {pixel});
 }
 
 Esito<QList<Disegno>> Archivio::cercaNome(int lato, const QString& nome) const
 {
-    return leggiRighe(m_percorso, lato, selezione(lato, QStringLiteral("Nome = ?")),
-                            {nome});
+    return leggiRighe(m_percorso, lato, selezione(lato, QStringLiteral("Nome = ?")), {nome});
 }
 
 Esito<Disegno> Archivio::carica(int lato, qint64 id) const
@@ -389,11 +382,11 @@ Esito<qint64> Archivio::inserisci(int lato, const QString& pixel, const QString&
     Esito<qint64> esito;
     esito.stato = conConnessione(m_percorso, lato, [&](QSqlDatabase& db) {
         QSqlQuery query(db);
-        EsitoArchivio stato = esegui(
-            query,
-            QStringLiteral("INSERT INTO %1 (Griglia, Pixel, Nome) VALUES (?, ?, ?)")
-                .arg(nomeTabella(lato)),
-            {QString::number(lato), pixel, nome});
+        EsitoArchivio stato =
+            esegui(query,
+                   QStringLiteral("INSERT INTO %1 (Griglia, Pixel, Nome) VALUES (?, ?, ?)")
+                       .arg(nomeTabella(lato)),
+                   {QString::number(lato), pixel, nome});
         if (stato.ok())
             esito.valore = query.lastInsertId().toLongLong();
         return stato;

@@ -12,7 +12,6 @@
 
 #include <QList>
 #include <QString>
-
 #include <array>
 
 namespace gridora {

@@ -5,7 +5,6 @@
 #include "model/Tavola.h"
 
 #include <QString>
-
 #include <array>
 #include <vector>
 

@@ -9,9 +9,12 @@ namespace gridora {
 enum class ModoRecord { X = 0, S = 1, XS = 2, N = 3 };
 
 inline constexpr std::array<ModoRecord, 4> TuttiIModi = {ModoRecord::X, ModoRecord::S,
-                                                          ModoRecord::XS, ModoRecord::N};
+                                                         ModoRecord::XS, ModoRecord::N};
 
-inline constexpr int indiceModo(ModoRecord modo) { return static_cast<int>(modo); }
+inline constexpr int indiceModo(ModoRecord modo)
+{
+    return static_cast<int>(modo);
+}
 
 // "NomeX"/"RecordX", "NomeS"/"RecordS", "NomeXS"/"RecordXS", "NomeN"/"RecordN".
 inline constexpr const char* colonnaNome(ModoRecord modo)

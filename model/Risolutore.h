@@ -7,7 +7,6 @@
 #include "model/Indizi.h"
 
 #include <QString>
-
 #include <optional>
 #include <vector>
 

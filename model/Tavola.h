@@ -4,7 +4,6 @@
 // shade codes, cell marks and the cell string that stores a puzzle.
 
 #include <QString>
-
 #include <array>
 #include <optional>
 
@@ -22,8 +21,14 @@ using Segni = std::array<int, CelleVideo>;
 bool latoValido(int lato); // 5, 10 or 15
 
 // display index = row * 15 + column; logical index = row * side + column.
-constexpr int indiceVideo(int riga, int colonna) { return riga * LatoMassimo + colonna; }
-constexpr int indiceLogico(int riga, int colonna, int lato) { return riga * lato + colonna; }
+constexpr int indiceVideo(int riga, int colonna)
+{
+    return riga * LatoMassimo + colonna;
+}
+constexpr int indiceLogico(int riga, int colonna, int lato)
+{
+    return riga * lato + colonna;
+}
 constexpr int videoDaLogico(int logico, int lato)
 {
     return indiceVideo(logico / lato, logico % lato);
@@ -35,7 +40,10 @@ constexpr int logicoDaVideo(int video, int lato)
     const int colonna = video % LatoMassimo;
     return (riga < lato && colonna < lato) ? indiceLogico(riga, colonna, lato) : -1;
 }
-constexpr bool cellaVisibile(int video, int lato) { return logicoDaVideo(video, lato) >= 0; }
+constexpr bool cellaVisibile(int video, int lato)
+{
+    return logicoDaVideo(video, lato) >= 0;
+}
 
 // Shade code of a display cell: 1 + (row mod 2) + (column mod 2).
 constexpr int tonalita(int video)

@@ -7,7 +7,6 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QtEndian>
-
 #include <array>
 
 namespace gridora::risorse {
@@ -175,8 +174,8 @@ QCursor puntatore(QStringView nome)
     auto it = cache.constFind(chiave);
     if (it == cache.cend()) {
         const ImmaginePuntatore p = immaginePuntatore(nome);
-        it = cache.insert(chiave, QCursor(QPixmap::fromImage(p.immagine), p.puntoCaldo.x(),
-                                          p.puntoCaldo.y()));
+        it = cache.insert(
+            chiave, QCursor(QPixmap::fromImage(p.immagine), p.puntoCaldo.x(), p.puntoCaldo.y()));
     }
     return *it;
 }

@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
-
 #include <span>
 
 class QCursor;
@@ -45,7 +44,7 @@ QCursor puntatore(QStringView nome);
 // The bytes of a complete RIFF WAVE file.
 QByteArray suono(int numero);
 
-QIcon icona();         // the program icon of every window
+QIcon icona();           // the program icon of every window
 QImage pulsanteRecord(); // the green button of the game window
 
 // Registers the embedded font once and gives its family name.

@@ -4,20 +4,19 @@
 // window with its collaborators replaced, and shortcuts to click through a game.
 
 #include "Finti.h"
+#include "game/Anteprima.h"
 #include "game/GridoraGame.h"
+#include "game/Record.h"
 #include "menu/InizioGioco.h"
 #include "model/Archivio.h"
 #include "widgets/Immagine.h"
 #include "widgets/Tavoliere.h"
 #include "widgets/Twips.h"
-#include "game/Anteprima.h"
-#include "game/Record.h"
 
 #include <QCheckBox>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <memory>
 
 namespace gridora {
@@ -49,8 +48,8 @@ struct BancoGioco {
     BancoGioco()
     {
         archivio.prepara();
-        inizio = std::make_unique<InizioGioco>(InizioGioco::Servizi{
-            archivio, suono, attesa, messaggi, [this] { return casuale(); }});
+        inizio = std::make_unique<InizioGioco>(
+            InizioGioco::Servizi{archivio, suono, attesa, messaggi, [this] { return casuale(); }});
         inizio->show();
     }
 

@@ -11,7 +11,6 @@
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
-
 #include <functional>
 
 namespace gridora {

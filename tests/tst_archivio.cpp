@@ -63,8 +63,8 @@ class TestArchivio : public QObject {
     // An archive whose tables are empty.
     void svuota()
     {
-        sql(m_archivio->percorso(), {"DELETE FROM Disegni5", "DELETE FROM Disegni10",
-                                     "DELETE FROM Disegni15"});
+        sql(m_archivio->percorso(),
+            {"DELETE FROM Disegni5", "DELETE FROM Disegni10", "DELETE FROM Disegni15"});
     }
 
 private slots:
@@ -189,8 +189,8 @@ private slots:
         QVERIFY(m_archivio->cercaNome(5, "l'orso \"bianco\"; drop table disegni5; --")
                     .valore.isEmpty()); // names compare with regard to case
 
-        QVERIFY(m_archivio->scriviRecord(5, id.valore, ModoRecord::XS, "O'NEIL\"", "00:01:02")
-                    .ok());
+        QVERIFY(
+            m_archivio->scriviRecord(5, id.valore, ModoRecord::XS, "O'NEIL\"", "00:01:02").ok());
         const Disegno d = m_archivio->carica(5, id.valore).valore;
         QCOMPARE(d.recordDi(ModoRecord::XS).titolare, QStringLiteral("O'NEIL\""));
         QCOMPARE(d.recordDi(ModoRecord::XS).tempo, QStringLiteral("00:01:02"));

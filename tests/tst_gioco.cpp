@@ -11,8 +11,7 @@ using namespace gridora;
 namespace {
 
 // Column 4 and row 4 are empty: they are crossed before play starts.
-const Schema Bandiera = {QStringLiteral("Bandiera"),
-                         {".#...", ".#...", "####.", ".#...", "....."}};
+const Schema Bandiera = {QStringLiteral("Bandiera"), {".#...", ".#...", "####.", ".#...", "....."}};
 const Schema Punto = {QStringLiteral("Punto"), {"#....", ".....", ".....", ".....", "....."}};
 
 bool stessoPuntatore(QWidget* widget, const char* nome)
@@ -51,8 +50,7 @@ private slots:
         QCOMPARE(gioco->tempoG->caption(), QStringLiteral("00:00:00"));
         QVERIFY(gioco->Tempora.isActive());
         QCOMPARE(gioco->tavoliere->orizzontale[2]->caption(), QStringLiteral(" 4 "));
-        QCOMPARE(gioco->tavoliere->Verticale[1]->caption(),
-                 QStringLiteral("\r\r\r\r\r 4\r"));
+        QCOMPARE(gioco->tavoliere->Verticale[1]->caption(), QStringLiteral("\r\r\r\r\r 4\r"));
         QVERIFY(gioco->tavoliere->Verticale[4]->caption().isEmpty());
         // Empty column 4 and empty row 4 are crossed; their common cell once.
         for (int j = 0; j < 5; ++j) {
@@ -115,10 +113,8 @@ private slots:
         banco.metti(5, {Bandiera});
         GridoraGame* gioco = banco.apri(5);
         QTest::mouseClick(gioco->hlpYes[1], Qt::LeftButton);
-        const QList<QPair<const char*, QString>> attesi = {{"2MIN", "00:02:00"},
-                                                           {"4MIN", "00:06:00"},
-                                                           {"8MIN", "00:14:00"},
-                                                           {"8MIN", "00:22:00"}};
+        const QList<QPair<const char*, QString>> attesi = {
+            {"2MIN", "00:02:00"}, {"4MIN", "00:06:00"}, {"8MIN", "00:14:00"}, {"8MIN", "00:22:00"}};
         // A pre-crossed cell loses its cross and is never an error, nor ever filled.
         BancoGioco::clic(gioco, 0, 4);
         BancoGioco::clic(gioco, 0, 4);
@@ -238,7 +234,7 @@ private slots:
         QCOMPARE(gioco->tempoG->caption(), QStringLiteral("00:00:00"));
         BancoGioco::riempiSoluzione(gioco, Bandiera.righe);
         QCOMPARE(gioco->CaselleGiuste, gioco->CasellePiene);
-        QVERIFY(!gioco->boxfig->isVisible()); // the wrong fill is still there
+        QVERIFY(!gioco->boxfig->isVisible());              // the wrong fill is still there
         QVERIFY(gioco->tavoliere->Image1[1]->isEnabled()); // right fills stay clickable
         BancoGioco::clic(gioco, 0, 0, Qt::RightButton);
         QVERIFY(gioco->boxfig->isVisible());

@@ -28,9 +28,7 @@ const QPixmap& pixmapCella(int numero)
 
 } // namespace
 
-Cella::Cella(QWidget* area, int indice)
-    : QWidget(area)
-    , m_indice(indice)
+Cella::Cella(QWidget* area, int indice) : QWidget(area), m_indice(indice)
 {
     const int riga = indice / 15;
     const int colonna = indice % 15;

@@ -2,6 +2,7 @@
 
 #include "widgets/Twips.h"
 
+#include <QScreen>
 #include <vector>
 
 namespace gridora {
@@ -26,6 +27,12 @@ Forma* creaForma(QWidget* contenitore, QRect twips, std::optional<QColor> riempi
     forma->setRiempimento(riempimento);
     forma->setBordo(bordo);
     return forma;
+}
+
+void centraSulloSchermo(QWidget* finestra)
+{
+    if (const QScreen* schermo = finestra->screen())
+        finestra->move(schermo->availableGeometry().center() - finestra->rect().center());
 }
 
 void impila(std::initializer_list<QWidget*> davantiPrimo)

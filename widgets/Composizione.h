@@ -7,7 +7,6 @@
 #include "widgets/Forme.h"
 
 #include <QColor>
-
 #include <initializer_list>
 #include <optional>
 
@@ -37,6 +36,9 @@ TipoEtichetta* creaEtichetta(QWidget* contenitore, QRect twips, const QString& c
 // A rectangle: solid fill with a black outline, or the outline alone (no fill), or no outline.
 Forma* creaForma(QWidget* contenitore, QRect twips, std::optional<QColor> riempimento,
                  bool bordo = true);
+
+// Places a window in the middle of the screen it is on.
+void centraSulloSchermo(QWidget* finestra);
 
 // Stacks controls so that the first listed lies in front.
 void impila(std::initializer_list<QWidget*> davantiPrimo);

@@ -7,8 +7,7 @@
 
 namespace gridora {
 
-Etichetta::Etichetta(QWidget* contenitore, const QString& caption)
-    : QLabel(contenitore)
+Etichetta::Etichetta(QWidget* contenitore, const QString& caption) : QLabel(contenitore)
 {
     setTextFormat(Qt::PlainText);
     setWordWrap(false);

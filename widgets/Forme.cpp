@@ -6,8 +6,7 @@
 
 namespace gridora {
 
-Forma::Forma(QWidget* contenitore)
-    : QWidget(contenitore)
+Forma::Forma(QWidget* contenitore) : QWidget(contenitore)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -54,8 +53,7 @@ void Forma::paintEvent(QPaintEvent*)
     }
 }
 
-Linea::Linea(QWidget* contenitore)
-    : QWidget(contenitore)
+Linea::Linea(QWidget* contenitore) : QWidget(contenitore)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

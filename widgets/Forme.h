@@ -6,7 +6,6 @@
 #include <QColor>
 #include <QPoint>
 #include <QWidget>
-
 #include <optional>
 
 namespace gridora {

@@ -5,10 +5,7 @@
 
 namespace gridora {
 
-Immagine::Immagine(QWidget* contenitore)
-    : QWidget(contenitore)
-{
-}
+Immagine::Immagine(QWidget* contenitore) : QWidget(contenitore) {}
 
 void Immagine::setImmagine(const QImage& immagine)
 {
@@ -31,8 +28,8 @@ void Immagine::paintEvent(QPaintEvent*)
     if (!m_originale.isNull()) {
         const QSize dimensione = m_adatta ? size() : m_originale.size();
         if (m_mostrata.size() != dimensione) {
-            m_mostrata = QPixmap::fromImage(m_originale.scaled(
-                dimensione, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            m_mostrata = QPixmap::fromImage(
+                m_originale.scaled(dimensione, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         }
         p.drawPixmap(0, 0, m_mostrata);
     }

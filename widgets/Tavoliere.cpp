@@ -16,8 +16,7 @@ QWidget* cornice(QWidget* finestra, int left, int top, int width, int height)
 
 } // namespace
 
-Tavoliere::Tavoliere(QWidget* finestra)
-    : QObject(finestra)
+Tavoliere::Tavoliere(QWidget* finestra) : QObject(finestra)
 {
     area = cornice(finestra, 1095, 1215, 3615, 3615);
     for (int i = 0; i < CelleVideo; ++i) {

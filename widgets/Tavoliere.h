@@ -11,7 +11,6 @@
 #include "widgets/Forme.h"
 
 #include <QObject>
-
 #include <array>
 #include <functional>
 

@@ -5,7 +5,6 @@
 
 #include <QFont>
 #include <QRect>
-
 #include <cmath>
 
 class QWidget;

@@ -23,15 +23,14 @@ QString carica(const QString& file)
 } // namespace
 
 Caratteri::Caratteri(const QString& cartella)
-    : famigliaNormale_(carica(cartella + QStringLiteral("/LiberationSans-Regular.ttf"))),
-      famigliaGrassetto_(carica(cartella + QStringLiteral("/LiberationSans-Bold.ttf")))
+    : famigliaGrassetto_(carica(cartella + QStringLiteral("/LiberationSans-Bold.ttf")))
 {
 }
 
-QFont Caratteri::carattere(const QString& famiglia, QFont::Weight peso, int pixel)
+QFont Caratteri::grassetto(int pixel) const
 {
-    QFont f(famiglia);
-    f.setWeight(peso);
+    QFont f(famigliaGrassetto_);
+    f.setWeight(QFont::Bold);
     f.setPixelSize(pixel);
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setKerning(true);

@@ -10,17 +10,14 @@ namespace genera {
 // Lettering with the Liberation Sans files that ship with the game, never a system font.
 class Caratteri {
 public:
-    // Loads LiberationSans-Regular.ttf and LiberationSans-Bold.ttf from the directory;
-    // throws if either is missing or unreadable. Needs a QGuiApplication.
+    // Loads LiberationSans-Bold.ttf from the directory; throws if it is missing or
+    // unreadable. Needs a QGuiApplication.
     explicit Caratteri(const QString& cartella);
 
-    QFont normale(int pixel) const { return carattere(famigliaNormale_, QFont::Normal, pixel); }
-    QFont grassetto(int pixel) const { return carattere(famigliaGrassetto_, QFont::Bold, pixel); }
+    // Bold at a size in pixels, unhinted so that outlines scale smoothly.
+    QFont grassetto(int pixel) const;
 
 private:
-    static QFont carattere(const QString& famiglia, QFont::Weight peso, int pixel);
-
-    QString famigliaNormale_;
     QString famigliaGrassetto_;
 };
 
