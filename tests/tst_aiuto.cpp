@@ -45,13 +45,19 @@ private slots:
         QTest::addColumn<double>("r");
         QTest::addColumn<double>("s");
         QTest::addColumn<QString>("penalita");
+        QTest::addColumn<QString>("costo");
         QTest::addColumn<bool>("senzaX");
         QTest::addColumn<bool>("senzaErrori");
-        QTest::newRow("5") << 5 << 0.358 << 0.31 << "00:00:30" << false << false;
-        QTest::newRow("10") << 10 << 0.77 << 0.05 << "00:02:00" << false << false;
-        QTest::newRow("15") << 15 << 0.999 << 0.75 << "00:05:00" << false << false;
-        QTest::newRow("10 senza X") << 10 << 0.2 << 0.5 << "00:02:00" << true << false;
-        QTest::newRow("15 senza errori") << 15 << 0.6 << 0.9 << "00:05:00" << false << true;
+        QTest::newRow("5") << 5 << 0.358 << 0.31 << "00:00:30"
+                           << "30 secondi" << false << false;
+        QTest::newRow("10") << 10 << 0.77 << 0.05 << "00:02:00"
+                            << "2 minuti" << false << false;
+        QTest::newRow("15") << 15 << 0.999 << 0.75 << "00:05:00"
+                            << "5 minuti" << false << false;
+        QTest::newRow("10 senza X") << 10 << 0.2 << 0.5 << "00:02:00"
+                                    << "2 minuti" << true << false;
+        QTest::newRow("15 senza errori") << 15 << 0.6 << 0.9 << "00:05:00"
+                                         << "5 minuti" << false << true;
     }
     void aiutoSuOgniDimensione()
     {
@@ -59,6 +65,7 @@ private slots:
         QFETCH(double, r);
         QFETCH(double, s);
         QFETCH(QString, penalita);
+        QFETCH(QString, costo);
         QFETCH(bool, senzaX);
         QFETCH(bool, senzaErrori);
 
@@ -68,6 +75,10 @@ private slots:
         banco.inizio->NoX->setChecked(senzaX);
         banco.inizio->NoErrori->setChecked(senzaErrori);
         GridoraGame* gioco = banco.apri(lato);
+        QCOMPARE(gioco->hlpYes[0]->toolTip(),
+                 QStringLiteral("Ti verrà attivata, casualmente, una linea verticale ed una "
+                                "orizzontale, con una penalità di ") +
+                     costo + u'!');
 
         const GiroSlot giro = estraiGiro(r, s, lato);
         const int c = colonnaScelta(giro);

@@ -146,66 +146,6 @@ private slots:
         QCOMPARE(stati, trattenuta);
     }
 
-    void penalitaErrori_data()
-    {
-        QTest::addColumn<int>("errore");
-        QTest::addColumn<QString>("puntatore");
-        QTest::addColumn<int>("minuti");
-
-        QTest::newRow("nessuno") << 0 << "" << 0;
-        QTest::newRow("primo") << 1 << "2MIN" << 2;
-        QTest::newRow("secondo") << 2 << "4MIN" << 4;
-        QTest::newRow("terzo") << 3 << "8MIN" << 8;
-        QTest::newRow("decimo") << 10 << "8MIN" << 8;
-    }
-    void penalitaErrori()
-    {
-        QFETCH(int, errore);
-        QFETCH(QString, puntatore);
-        QFETCH(int, minuti);
-
-        const PenalitaErrore p = penalitaErrore(errore);
-        QCOMPARE(p.puntatore, puntatore);
-        QCOMPARE(p.minuti, minuti);
-    }
-
-    void testiPerLato_data()
-    {
-        QTest::addColumn<int>("lato");
-        QTest::addColumn<QString>("orologio");
-        QTest::addColumn<QString>("costo");
-        QTest::addColumn<QString>("parola");
-        QTest::addColumn<int>("anteprima");
-
-        QTest::newRow("5x5") << 5 << "00:00:30"
-                             << "30 secondi"
-                             << "Facile" << 100;
-        QTest::newRow("10x10") << 10 << "00:02:00"
-                               << "2 minuti"
-                               << "Medio" << 50;
-        QTest::newRow("15x15") << 15 << "00:05:00"
-                               << "5 minuti"
-                               << "Difficile" << 35;
-    }
-    void testiPerLato()
-    {
-        QFETCH(int, lato);
-        QFETCH(QString, orologio);
-        QFETCH(QString, costo);
-        QFETCH(QString, parola);
-        QFETCH(int, anteprima);
-
-        QCOMPARE(orologioConAiuto(lato), orologio);
-        QVERIFY(orarioValido(orologioConAiuto(lato)));
-        QCOMPARE(suggerimentoAiutoSi(lato),
-                 QStringLiteral("Ti verr\u00e0 attivata, casualmente, una linea verticale ed una "
-                                "orizzontale, con una penalit\u00e0 di ") +
-                     costo + u'!');
-        QCOMPARE(suggerimentoAiutoNo(), QStringLiteral("Nessuna penalit\u00e0, ma nessun aiuto!"));
-        QCOMPARE(parolaDimensione(lato), parola);
-        QCOMPARE(latoQuadratoAnteprima(lato), anteprima);
-    }
-
     void titoli_data()
     {
         QTest::addColumn<int>("lato");
@@ -228,26 +168,6 @@ private slots:
         QFETCH(QString, titolo);
 
         QCOMPARE(titoloGioco(lato, senzaX, senzaErrori), titolo);
-    }
-
-    void modi_data()
-    {
-        QTest::addColumn<bool>("senzaX");
-        QTest::addColumn<bool>("senzaErrori");
-        QTest::addColumn<ModoRecord>("modo");
-
-        QTest::newRow("senza X") << true << false << ModoRecord::X;
-        QTest::newRow("senza errori") << false << true << ModoRecord::S;
-        QTest::newRow("entrambe") << true << true << ModoRecord::XS;
-        QTest::newRow("nessuna") << false << false << ModoRecord::N;
-    }
-    void modi()
-    {
-        QFETCH(bool, senzaX);
-        QFETCH(bool, senzaErrori);
-        QFETCH(ModoRecord, modo);
-
-        QCOMPARE(modoRecord(senzaX, senzaErrori), modo);
     }
 
     void record_data()

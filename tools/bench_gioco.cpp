@@ -1,6 +1,6 @@
 // Benchmarks (not part of the test run): the cost of a click on a 15 x 15 board, with the
 // repaint it causes, and of a game start with 10,000 puzzles in the table.
-// Run: ./build/tests/bench_gioco   (add -callgrind under valgrind for instruction counts)
+// Run: ./build/tools/bench_gioco   (add -callgrind under valgrind for instruction counts)
 
 #include "BancoGioco.h"
 #include "game/Slot.h"

@@ -1,5 +1,5 @@
 // Saves pictures of the windows in the states a player meets, for a look by eye:
-//   ./build/tests/istantanee OUTPUT_DIR
+//   ./build/tools/istantanee OUTPUT_DIR
 // (run with QT_QPA_PLATFORM=offscreen where there is no display)
 
 #include "BancoGioco.h"
