@@ -17,7 +17,19 @@ constexpr int PrimoSuono = 101;
 
 } // namespace
 
-UscitaSuonoQt::UscitaSuonoQt() : m_dispositivo(!QMediaDevices::defaultAudioOutput().isNull()) {}
+UscitaSuonoQt::UscitaSuonoQt() : m_dispositivo(!QMediaDevices::defaultAudioOutput().isNull())
+{
+    if (!m_dispositivo)
+        return;
+    // Decoding is asynchronous: start it now, so the first play of each sound is on time.
+    for (const risorse::Voce& voce : risorse::tabella()) {
+        if (voce.tipo != risorse::Tipo::Suono)
+            continue;
+        auto& effetto = m_effetti[static_cast<size_t>(voce.numero - PrimoSuono)];
+        effetto = std::make_unique<QSoundEffect>();
+        effetto->setSource(QUrl(QStringLiteral("qrc") + QLatin1String(voce.file)));
+    }
+}
 
 UscitaSuonoQt::~UscitaSuonoQt() = default;
 
@@ -26,14 +38,10 @@ void UscitaSuonoQt::riproduci(int numero)
     const risorse::Voce* voce = risorse::trova(risorse::Tipo::Suono, numero);
     if (!m_dispositivo || !voce)
         return;
-    auto& effetto = m_effetti[static_cast<size_t>(numero - PrimoSuono)];
-    if (!effetto) {
-        effetto = std::make_unique<QSoundEffect>();
-        effetto->setSource(QUrl(QStringLiteral("qrc") + QLatin1String(voce->file)));
-    }
+    QSoundEffect* effetto = m_effetti[static_cast<size_t>(numero - PrimoSuono)].get();
     ferma();
     effetto->play();
-    m_inCorso = effetto.get();
+    m_inCorso = effetto;
 }
 
 void UscitaSuonoQt::ferma()

@@ -33,7 +33,7 @@ public:
 
 private:
     bool m_dispositivo = false;
-    // Decoded once, on first use: effects load asynchronously.
+    // One effect per sound (101..108), made when the output is created.
     std::array<std::unique_ptr<QSoundEffect>, 8> m_effetti;
     QSoundEffect* m_inCorso = nullptr;
 };
