@@ -100,7 +100,7 @@ public:
     void Pausa(double secondi);
     void Suono(int tipo);
     void TrovaRecord(const Disegno& disegno);
-    void SalvaRecord();
+    bool SalvaRecord(); // false when the database refused the write
     void DisegnoOK();
     void AvviaAiuto();      // the starting help: slot machine and reveal
     void RipristinaAiuto(); // the highlighted clue labels get their colours back

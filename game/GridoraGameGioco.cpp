@@ -232,31 +232,37 @@ void GridoraGame::TrovaRecord(const Disegno& disegno)
 void GridoraGame::OKREC_Click()
 {
     const QString digitato = Text1->text();
+    const QString titolarePrecedente = nomer->caption();
+    const QString tempoPrecedente = TempoR->caption();
+    const bool recordMostrato = nomer->isVisible();
     nomer->setCaption(titolareDaRegistrare(digitato));
     nomer->show();
     TempoR->show();
     Info->hide();
     Text1->clear();
-    SalvaRecord();
-    if (Info->isVisible()) // the write failed: the name is still there to try again
-        Text1->setText(digitato);
+    if (SalvaRecord())
+        return;
+    // The write was refused: the old record stays on screen, the name stays in the box.
+    nomer->setCaption(titolarePrecedente);
+    TempoR->setCaption(tempoPrecedente);
+    nomer->setVisible(recordMostrato);
+    TempoR->setVisible(recordMostrato);
+    Text1->setText(digitato);
+    Info->show();
 }
 
-void GridoraGame::SalvaRecord()
+bool GridoraGame::SalvaRecord()
 {
     const ModoRecord modo = modoRecord(m_servizi.opzioni.senzaX(), m_servizi.opzioni.senzaErrori());
-    const QString recordPrecedente = TempoR->caption();
     TempoR->setCaption(tempoG->caption());
     nomer->show();
     TempoR->show();
     const EsitoArchivio esito = m_servizi.archivio.scriviRecord(
         Lato, IdScelto, modo, nomer->caption().toUpper(), TempoR->caption());
     PausaSuono = 0.08;
-    if (!esito.ok()) {
+    if (!esito.ok())
         m_servizi.messaggi.avviso(this, QStringLiteral("RECORD NON SALVATO"), esito.messaggio);
-        TempoR->setCaption(recordPrecedente);
-        Info->show();
-    }
+    return esito.ok();
 }
 
 } // namespace gridora

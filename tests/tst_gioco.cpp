@@ -5,6 +5,8 @@
 #include "resources/Risorse.h"
 
 #include <QLineEdit>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 using namespace gridora;
 
@@ -282,6 +284,39 @@ private slots:
         BancoGioco::clic(gioco, 0, 0);
         QCOMPARE(banco.suono.suonati, (QList<int>{103, 105}));
         QVERIFY(!gioco->Info->isVisible());
+    }
+
+    // A refused write is reported; the name stays in the box to try again, and is then stored.
+    void recordRifiutatoEDiNuovoTentato()
+    {
+        BancoGioco banco;
+        const qint64 id = banco.metti(5, {Punto}).first();
+        GridoraGame* gioco = banco.apri(5);
+        QTest::mouseClick(gioco->hlpYes[1], Qt::LeftButton);
+        BancoGioco::clic(gioco, 0, 0);
+        QTest::keyClicks(gioco->Text1, QStringLiteral("lia"));
+        {
+            QSqlDatabase altro = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "altro");
+            altro.setDatabaseName(banco.archivio.percorso());
+            QVERIFY(altro.open());
+            QSqlQuery blocco(altro);
+            QVERIFY(blocco.exec("BEGIN EXCLUSIVE"));
+            QTest::mouseClick(gioco->OKREC, Qt::LeftButton);
+            QVERIFY(blocco.exec("ROLLBACK"));
+        }
+        QSqlDatabase::removeDatabase("altro");
+        QCOMPARE(banco.messaggi.avvisi.size(), 1);
+        QVERIFY(banco.messaggi.avvisi.first().startsWith(QStringLiteral("RECORD NON SALVATO")));
+        QVERIFY(gioco->Info->isVisible());
+        QCOMPARE(gioco->Text1->text(), QStringLiteral("lia"));
+        QVERIFY(!gioco->nomer->isVisible());
+        QCOMPARE(gioco->TempoR->caption(), QStringLiteral("24:00:00"));
+        QVERIFY(banco.archivio.carica(5, id).valore.recordDi(ModoRecord::N).titolare.isEmpty());
+
+        QTest::mouseClick(gioco->OKREC, Qt::LeftButton);
+        QVERIFY(!gioco->Info->isVisible());
+        QCOMPARE(banco.archivio.carica(5, id).valore.recordDi(ModoRecord::N).titolare,
+                 QStringLiteral("LIA"));
     }
 
     void dimensioneSenzaSchemi()
