@@ -145,6 +145,7 @@ void GridoraGame::CaricaF()
     tavoliere->Caricato = 1;
     PixelScelto.clear();
     IdScelto = 0;
+    m_scelto = {};
     const Esito<int> quanti = m_servizi.archivio.conta(Lato);
     if (!quanti.ok()) {
         avvisa(quanti.stato);
@@ -167,8 +168,9 @@ void GridoraGame::CaricaF()
         avvisa(riga.stato);
         return;
     }
-    PixelScelto = riga.valore.pixel;
-    IdScelto = riga.valore.id;
+    m_scelto = riga.valore;
+    PixelScelto = m_scelto.pixel;
+    IdScelto = m_scelto.id;
 }
 
 void GridoraGame::hlpYes_Click(int Index)
@@ -191,21 +193,19 @@ void GridoraGame::Ricarica(int Schema)
     PausaSuono = 0.08;
     if (GiocoAvviato == 0)
         return;
-    const Esito<Disegno> riga = m_servizi.archivio.carica(Schema, IdScelto);
-    if (!riga.ok() || riga.valore.griglia.toInt() != Schema ||
-        !pixelValido(riga.valore.pixel, Schema)) {
-        // No game can take place: the empty board stays disabled and the window closable.
+    if (PixelScelto.isEmpty()) { // no puzzle of this size: nothing to play
         GiocoAvviato = 0;
-        if (!riga.ok())
-            avvisa(riga.stato);
-        else
-            m_servizi.messaggi.avviso(this, QStringLiteral("SCHEMA NON VALIDO"),
-                                      QStringLiteral("Lo schema scelto non è valido per una "
-                                                     "griglia %1x%1.")
-                                          .arg(Schema));
         return;
     }
-    const Disegno& disegno = riga.valore;
+    const Disegno& disegno = m_scelto;
+    if (disegno.griglia.toInt() != Schema || !pixelValido(disegno.pixel, Schema)) {
+        // No game can take place: the empty board stays disabled and the window closable.
+        GiocoAvviato = 0;
+        m_servizi.messaggi.avviso(
+            this, QStringLiteral("SCHEMA NON VALIDO"),
+            QStringLiteral("Lo schema scelto non è valido per una griglia %1x%1.").arg(Schema));
+        return;
+    }
     NomeDisegno = disegno.nome;
     TrovaRecord(disegno);
     tavoliere->mostraCornici(Schema);

@@ -128,6 +128,7 @@ private:
     void Form_Unload();
 
     const ServiziGioco& m_servizi;
+    Disegno m_scelto; // the row picked at activation, played after the answer
     bool m_avviata = false;
     bool m_risolto = false; // the record check has begun: the board takes no more clicks
     std::array<QString, CelleVideo> m_puntatoreCella; // the pointer each cell shows

@@ -34,7 +34,6 @@ Cella::Cella(QWidget* area, int indice) : QWidget(area), m_indice(indice)
     const int colonna = indice % 15;
     posiziona(this, 240 * colonna, 240 * riga, LatoCella, LatoCella);
     setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
 void Cella::setImmagine(int numero)
