@@ -1,6 +1,6 @@
 #include "game/Anteprima.h"
 
-#include "game/Penalita.h"
+#include "model/Penalita.h"
 #include "widgets/Twips.h"
 
 #include <QPaintEvent>

@@ -5,8 +5,8 @@
 
 #include "game/Anteprima.h"
 #include "game/Attesa.h"
-#include "game/Penalita.h"
-#include "game/Record.h"
+#include "model/Penalita.h"
+#include "model/Record.h"
 #include "game/UscitaSuono.h"
 #include "resources/Risorse.h"
 #include "widgets/Immagine.h"

@@ -2,7 +2,7 @@
 
 // The game window: one puzzle per opening, from the random choice to the solution and the record.
 
-#include "game/Orologio.h"
+#include "model/Orologio.h"
 #include "game/ServiziGioco.h"
 #include "model/Archivio.h"
 #include "model/Tavola.h"

@@ -3,7 +3,7 @@
 
 #include "game/Anteprima.h"
 #include "game/GridoraGame.h"
-#include "game/Slot.h"
+#include "model/Slot.h"
 #include "game/UscitaSuono.h"
 #include "widgets/Tavoliere.h"
 

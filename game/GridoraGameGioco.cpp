@@ -3,10 +3,10 @@
 
 #include "game/Anteprima.h"
 #include "game/Attesa.h"
-#include "game/EvidenziaColonna.h"
+#include "model/EvidenziaColonna.h"
 #include "game/GridoraGame.h"
-#include "game/Penalita.h"
-#include "game/Record.h"
+#include "model/Penalita.h"
+#include "model/Record.h"
 #include "game/UscitaSuono.h"
 #include "resources/Risorse.h"
 #include "widgets/Messaggi.h"

@@ -6,7 +6,7 @@
 #include "Finti.h"
 #include "game/Anteprima.h"
 #include "game/GridoraGame.h"
-#include "game/Record.h"
+#include "model/Record.h"
 #include "menu/InizioGioco.h"
 #include "model/Archivio.h"
 #include "widgets/Immagine.h"

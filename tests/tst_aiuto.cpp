@@ -2,7 +2,7 @@
 // reveal of one column and one row, the penalty, the countdown, and a game finished after it.
 
 #include "BancoGioco.h"
-#include "game/Slot.h"
+#include "model/Slot.h"
 
 #include <QLineEdit>
 

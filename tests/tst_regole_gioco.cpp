@@ -1,9 +1,9 @@
 // The game's rules: clock, penalties, records and the big column clue.
 
-#include "game/EvidenziaColonna.h"
-#include "game/Orologio.h"
-#include "game/Penalita.h"
-#include "game/Record.h"
+#include "model/EvidenziaColonna.h"
+#include "model/Orologio.h"
+#include "model/Penalita.h"
+#include "model/Record.h"
 #include "model/Indizi.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
 // The slot machine of the starting help: steps, delays and the chosen column and row.
 
-#include "game/Slot.h"
+#include "model/Slot.h"
 
 #include <QTest>
 

@@ -3,7 +3,7 @@
 // Run: ./build/tools/bench_gioco   (add -callgrind under valgrind for instruction counts)
 
 #include "BancoGioco.h"
-#include "game/Slot.h"
+#include "model/Slot.h"
 
 #include <QElapsedTimer>
 #include <QSqlDatabase>

@@ -3,7 +3,7 @@
 // (run with QT_QPA_PLATFORM=offscreen where there is no display)
 
 #include "BancoGioco.h"
-#include "game/Slot.h"
+#include "model/Slot.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "game/Slot.h"
+#include "model/Slot.h"
 
 #include <algorithm>
 

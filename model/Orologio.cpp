@@ -1,4 +1,4 @@
-#include "game/Orologio.h"
+#include "model/Orologio.h"
 
 namespace gridora {
 

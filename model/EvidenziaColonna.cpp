@@ -1,4 +1,4 @@
-#include "game/EvidenziaColonna.h"
+#include "model/EvidenziaColonna.h"
 
 #include "model/Indizi.h"
 

@@ -1,4 +1,4 @@
-#include "game/Penalita.h"
+#include "model/Penalita.h"
 
 namespace gridora {
 

@@ -1,6 +1,6 @@
-#include "game/Record.h"
+#include "model/Record.h"
 
-#include "game/Orologio.h"
+#include "model/Orologio.h"
 
 #include <algorithm>
 
