@@ -1,9 +1,9 @@
-#include "game/Attesa.h"
 #include "game/UscitaSuono.h"
 #include "menu/InizioGioco.h"
 #include "model/Archivio.h"
 #include "resources/Risorse.h"
 #include "widgets/Messaggi.h"
+#include "widgets/Sequenza.h"
 
 #include <QApplication>
 #include <QRandomGenerator>
@@ -21,11 +21,12 @@ int main(int argc, char* argv[])
     const gridora::Archivio archivio(QApplication::applicationDirPath());
     const gridora::EsitoArchivio preparazione = archivio.prepara();
 
-    gridora::AttesaReale attesa;
-    gridora::UscitaSuonoQt suono;
+    gridora::PianificatoreReale pianificatore;
+    gridora::UscitaSuonoPigra suono; // the audio system is reached when a game needs it
     QRandomGenerator casuale(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
-    gridora::InizioGioco inizio(
-        {archivio, suono, attesa, messaggi, [&casuale] { return casuale.generateDouble(); }});
+    const gridora::Servizi servizi{archivio, messaggi, pianificatore, suono,
+                                   [&casuale] { return casuale.generateDouble(); }};
+    gridora::InizioGioco inizio(servizi);
     inizio.show();
     if (!preparazione.ok())
         messaggi.avviso(&inizio, QStringLiteral("ARCHIVIO DEI DISEGNI"), preparazione.messaggio);

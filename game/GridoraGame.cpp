@@ -1,90 +1,42 @@
-// The game window's life: start of a game, the help question, the board set-up and the
-// countdown, the closing guard and the unload.
+// The game window's life: the opening, the choice of a puzzle, the help question, the board
+// set-up and the countdown, the closing guard and the unload.
 
 #include "game/GridoraGame.h"
 
-#include "game/Anteprima.h"
-#include "game/Attesa.h"
-#include "model/Penalita.h"
-#include "model/Record.h"
 #include "game/UscitaSuono.h"
+#include "model/Lati.h"
+#include "model/Penalita.h"
 #include "resources/Risorse.h"
+#include "widgets/Anteprima.h"
+#include "widgets/Etichetta.h"
 #include "widgets/Immagine.h"
 #include "widgets/Messaggi.h"
 #include "widgets/Tavoliere.h"
-#include "widgets/Twips.h"
 
 #include <QCloseEvent>
-#include <QLineEdit>
+#include <QTimer>
 
 namespace gridora {
 
-namespace {
-
-// Where the board and its clue frames stand for each side (twips).
-struct Disposizione {
-    QPoint area;
-    int latoArea;
-    QPoint d1, d2, d3, v1, v2, v3;
-};
-
-Disposizione disposizione(int lato)
-{
-    switch (lato) {
-    case 5:
-        return {{2000, 2100}, 2615, {2000, 1120}, {}, {}, {1140, 2100}, {}, {}};
-    case 10:
-        return {{1480, 1600}, 2615, {1480, 630}, {2670, 630}, {}, {635, 1630}, {635, 2820}, {}};
-    default:
-        return {{1080, 1200}, 3615,        {1060, 230}, {2260, 230},
-                {3460, 230},  {215, 1195}, {215, 2395}, {215, 3595}};
-    }
-}
-
-} // namespace
-
-GridoraGame::GridoraGame(const ServiziGioco& servizi, QWidget* genitore)
-    : QDialog(genitore), m_servizi(servizi)
+GridoraGame::GridoraGame(const Servizi& servizi, const ParametriGioco& parametri, QWidget* genitore)
+    : QWidget(genitore), m_servizi(servizi), m_parametri(parametri),
+      m_sequenza(servizi.pianificatore, this)
 {
     componi();
-
-    Tempora.setInterval(1000);
-    connect(&Tempora, &QTimer::timeout, this, &GridoraGame::Tempora_Timer);
-    Timer1.setSingleShot(true);
-    Timer1.setInterval(1);
-    connect(&Timer1, &QTimer::timeout, this, &GridoraGame::Timer1_Timer);
-
-    connect(tavoliere, &Tavoliere::cellaRilasciata, this, &GridoraGame::Image1_MouseUp);
-    connect(tavoliere, &Tavoliere::cellaMossa, this, &GridoraGame::Image1_MouseMove);
-    connect(tavoliere, &Tavoliere::verticaleMossa, this, &GridoraGame::Verticale_MouseMove);
-    connect(tavoliere, &Tavoliere::orizzontaleMossa, this, &GridoraGame::orizzontale_MouseMove);
-    for (int i = 0; i < 2; ++i)
-        connect(hlpYes[i], &EtichettaPulsante::cliccata, this, [this, i] { hlpYes_Click(i); });
-
-    connect(Text1, &QLineEdit::textEdited, this, [this](const QString& testo) {
-        const QString filtrato = filtraNomeTitolare(testo);
-        if (filtrato != testo) {
-            const int cursore = Text1->cursorPosition() - int(testo.size() - filtrato.size());
-            Text1->setText(filtrato);
-            Text1->setCursorPosition(std::max(cursore, 0));
-        }
-    });
-    Text1->setMaxLength(LunghezzaNomeTitolare);
-    connect(Text1, &QLineEdit::textChanged, this,
-            [this](const QString& testo) { OKREC->setEnabled(nomeTitolareAccettabile(testo)); });
-    connect(OKREC, &EtichettaPulsante::cliccata, this, &GridoraGame::OKREC_Click);
-
-    // Form_Load
-    CaselleGiuste = 0;
-    CasellePiene = 0;
-    PausaSuono = 1.0;
+    if (m_parametri.audio)
+        m_servizi.suono.prepara();
+    m_tempora = servizi.pianificatore.ogni(1.0, this, [this] { Tempora_Timer(); });
+    connect(m_tavoliere, &Tavoliere::cellaRilasciata, this, &GridoraGame::Image1_MouseUp);
+    connect(m_tavoliere, &Tavoliere::cellaSorvolata, this, &GridoraGame::Image1_MouseMove);
+    connect(m_tavoliere, &Tavoliere::colonnaSorvolata, this, &GridoraGame::Verticale_MouseMove);
+    connect(m_tavoliere, &Tavoliere::rigaSorvolata, this, &GridoraGame::orizzontale_MouseMove);
 }
 
 GridoraGame::~GridoraGame() = default;
 
 void GridoraGame::showEvent(QShowEvent* evento)
 {
-    QDialog::showEvent(evento);
+    QWidget::showEvent(evento);
     if (!m_avviata) {
         m_avviata = true;
         // After the first paint, so the window is on screen while the opening sounds play.
@@ -92,63 +44,46 @@ void GridoraGame::showEvent(QShowEvent* evento)
     }
 }
 
+// The opening: three sounds a second apart, then the empty board of a randomly chosen puzzle
+// and the help question.
 void GridoraGame::Form_Activate()
 {
-    tempoG->setCaption(OrologioIniziale);
-    Tempora.stop();
-    Timer1.stop();
-    Suono(101);
-    Suono(102);
-    Suono(103);
-    AiutoAccettato = 0;
-    GiocoAvviato = 0;
-    Errori = 0;
-    tavoliere->coloraIndizi();
-    CasellePiene = 0;
-    for (int i = 0; i < CelleVideo; ++i) {
-        tavoliere->setCellaAbilitata(i, false);
-        SegniVideo[i] = 0;
-        Segni[i] = 0;
-    }
-    const QImage icona = risorse::immagine(u"ICONA");
-    Image2[0]->setImmagine(icona);
-    Image2[1]->setImmagine(icona);
-
-    Lato = ok.toInt();
-    Q_ASSERT(latoValido(Lato));
-    const Disposizione d = disposizione(Lato);
-    posiziona(tavoliere->area, d.area.x(), d.area.y(), d.latoArea, d.latoArea);
-    const std::array<std::pair<QWidget*, QPoint>, 6> cornici = {{{tavoliere->d1, d.d1},
-                                                                 {tavoliere->d2, d.d2},
-                                                                 {tavoliere->d3, d.d3},
-                                                                 {tavoliere->v1, d.v1},
-                                                                 {tavoliere->v2, d.v2},
-                                                                 {tavoliere->v3, d.v3}}};
-    for (const auto& [frame, dove] : cornici) {
-        if (!dove.isNull())
-            sposta(frame, dove.x(), dove.y());
-    }
-    const OpzioniGioco& opzioni = m_servizi.opzioni;
-    setWindowTitle(titoloGioco(Lato, opzioni.senzaX(), opzioni.senzaErrori()));
-    hlpYes[0]->setToolTip(suggerimentoAiutoSi(Lato));
-    hlpYes[1]->setToolTip(suggerimentoAiutoNo());
-
-    CaricaF();
-    if (GiocoAvviato == 0 && !PixelScelto.isEmpty())
-        richhlp->show();
+    m_c.tempoG->setCaption(testoOrario(0));
+    m_tempora->ferma();
+    m_sequenza.passo([this] { Suono(101); })
+        .pausa(pausaSuono())
+        .passo([this] { Suono(102); })
+        .pausa(pausaSuono())
+        .passo([this] { Suono(103); })
+        .pausa(pausaSuono())
+        .passo([this] { preparaTavola(); })
+        .avvia();
 }
 
+void GridoraGame::preparaTavola()
+{
+    const QImage icona = risorse::immagine(u"ICONA");
+    m_c.Image2[0]->setImmagine(icona);
+    m_c.Image2[1]->setImmagine(icona);
+    setWindowTitle(titoloGioco(m_parametri.lato, m_parametri.senzaX, m_parametri.senzaErrori));
+    m_c.hlpYes[0]->setToolTip(suggerimentoAiutoSi(m_parametri.lato));
+    m_c.hlpYes[1]->setToolTip(suggerimentoAiutoNo());
+    m_tavoliere->ripristinaColoriIndizi();
+    m_tavoliere->setLato(m_parametri.lato);
+    m_c.anteprima->cancella();
+    CaricaF();
+    if (m_sceltoValido)
+        m_c.richhlp->show();
+}
+
+// Picks a puzzle of the side at random, every one equally likely. A puzzle that cannot be played
+// is reported at once, and the window stays closable.
 void GridoraGame::CaricaF()
 {
-    tavoliere->Pulisci();
-    tavoliere->disegna(Lato);
-    tavoliere->Caricato = 1;
-    PixelScelto.clear();
-    IdScelto = 0;
-    m_scelto = {};
-    const Esito<int> quanti = m_servizi.archivio.conta(Lato);
+    const int lato = m_parametri.lato;
+    const Esito<int> quanti = m_servizi.archivio.conta(lato);
     if (!quanti.ok()) {
-        avvisa(quanti.stato);
+        avvisaArchivio(quanti.stato);
         return;
     }
     const int n = quanti.valore;
@@ -157,120 +92,94 @@ void GridoraGame::CaricaF()
             this, QStringLiteral("NESSUNO SCHEMA"),
             QStringLiteral("Non ci sono schemi %1 (%2x%2) da giocare.\nCreane uno con "
                            "\"Crea Schema\" e riprova.")
-                .arg(parolaDimensione(Lato))
-                .arg(Lato));
+                .arg(QLatin1String(fattiLato(lato).parola))
+                .arg(lato));
         return;
     }
-    // Every puzzle of the size is equally likely.
     const int scelto = std::clamp(static_cast<int>(m_servizi.casuale() * n), 0, n - 1);
-    const Esito<Disegno> riga = m_servizi.archivio.caricaPosizione(Lato, scelto);
+    const Esito<Disegno> riga = m_servizi.archivio.caricaPosizione(lato, scelto);
     if (!riga.ok()) {
-        avvisa(riga.stato);
+        avvisaArchivio(riga.stato);
         return;
     }
     m_scelto = riga.valore;
-    PixelScelto = m_scelto.pixel;
-    IdScelto = m_scelto.id;
+    if (m_scelto.griglia != QString::number(lato) || !pixelValido(m_scelto.pixel, lato)) {
+        m_servizi.messaggi.avviso(
+            this, QStringLiteral("SCHEMA NON VALIDO"),
+            QStringLiteral("Lo schema scelto non è valido per una griglia %1x%1.").arg(lato));
+        return;
+    }
+    m_sceltoValido = true;
 }
 
 void GridoraGame::hlpYes_Click(int Index)
 {
-    richhlp->hide();
-    GiocoAvviato = 1;
-    if (Index == 0) {
-        AiutoAccettato = 1;
-        tempoG->setCaption(orologioConAiuto(Lato));
-    }
-    for (int i = 0; i < CelleVideo; ++i) {
-        tavoliere->setCellaAbilitata(i, false);
-        SegniVideo[i] = 0;
-    }
-    Ricarica(Lato);
+    if (m_partita || !m_sceltoValido)
+        return;
+    m_c.richhlp->hide();
+    m_aiutoAccettato = Index == 0;
+    m_partita = std::make_unique<Partita>(
+        m_parametri.lato, m_scelto.pixel,
+        OpzioniPartita{m_parametri.senzaX, m_parametri.senzaErrori}, m_aiutoAccettato);
+    m_c.tempoG->setCaption(m_partita->orologio().testo());
+    Ricarica();
 }
 
-void GridoraGame::Ricarica(int Schema)
+// The puzzle on the board: its record, its clues, the empty lines crossed; then the starting
+// help if it was taken, and the countdown.
+void GridoraGame::Ricarica()
 {
-    PausaSuono = 0.08;
-    if (GiocoAvviato == 0)
-        return;
-    if (PixelScelto.isEmpty()) { // no puzzle of this size: nothing to play
-        GiocoAvviato = 0;
-        return;
+    m_pausaSuono = 0.08;
+    TrovaRecord();
+    const int lato = m_partita->lato();
+    for (int r = 0; r < lato; ++r) {
+        for (int c = 0; c < lato; ++c)
+            mostraCella(r, c);
     }
-    const Disegno& disegno = m_scelto;
-    if (disegno.griglia.toInt() != Schema || !pixelValido(disegno.pixel, Schema)) {
-        // No game can take place: the empty board stays disabled and the window closable.
-        GiocoAvviato = 0;
-        m_servizi.messaggi.avviso(
-            this, QStringLiteral("SCHEMA NON VALIDO"),
-            QStringLiteral("Lo schema scelto non è valido per una griglia %1x%1.").arg(Schema));
-        return;
-    }
-    NomeDisegno = disegno.nome;
-    TrovaRecord(disegno);
-    tavoliere->mostraCornici(Schema);
+    m_tavoliere->mostraIndizi(m_partita->indizi());
+    if (m_aiutoAccettato)
+        aggiungiSlot();
+    aggiungiConteggio();
+    m_sequenza.avvia();
+}
 
-    gridora::Segni soluzione{};
-    for (int r = 0; r < Schema; ++r) {
-        for (int c = 0; c < Schema; ++c) {
-            const int i = indiceVideo(r, c);
-            const int q = indiceLogico(r, c, Schema);
-            if (disegno.pixel[q] == u'1') {
-                soluzione[q] = Pieno;
-                Soluzione[i] = 1;
-                ++CasellePiene;
-            } else {
-                tavoliere->Image1[i]->setImmagine(immagineCella(Vuoto, tonalita(i)));
-                Soluzione[i] = 0;
-            }
-        }
-    }
-    tavoliere->IndiziCalcolati = 0;
-    tavoliere->Conta(Schema, soluzione);
+// The countdown on the pointer: "TRE", "DUE", "UNO" (with a beep), "VIA", a second each when the
+// help was taken, at once otherwise.
+void GridoraGame::aggiungiConteggio()
+{
+    m_sequenza.passo([this] {
+        DisegnoOK();
+        setCursor(risorse::puntatore(u"TRE"));
+    });
+    m_sequenza.pausa(Tempo(1)).passo([this] { setCursor(risorse::puntatore(u"DUE")); });
+    m_sequenza.pausa(Tempo(1)).passo([this] {
+        setCursor(risorse::puntatore(u"UNO"));
+        if (m_parametri.audio)
+            m_servizi.suono.beep();
+    });
+    m_sequenza.pausa(Tempo(1)).passo([this] { setCursor(risorse::puntatore(u"VIA")); });
+    m_sequenza.pausa(Tempo(1)).passo([this] { avviaGioco(); });
+}
 
-    // Lines without clues are crossed before play starts.
-    for (int linea = 0; linea < Schema; ++linea) {
-        const bool colonnaVuota = tavoliere->Verticale[linea]->caption().isEmpty();
-        const bool rigaVuota = tavoliere->orizzontale[linea]->caption().isEmpty();
-        for (int j = 0; j < Schema; ++j) {
-            for (const int i : {colonnaVuota ? indiceVideo(j, linea) : -1,
-                                rigaVuota ? indiceVideo(linea, j) : -1}) {
-                if (i >= 0) {
-                    mostraImmagineCella(i, Croce);
-                    SegniVideo[i] = Soluzione[i] = 2;
-                }
-            }
-        }
-    }
-
-    if (AiutoAccettato == 1)
-        AvviaAiuto();
-
-    // Countdown on the pointer.
-    Timer1.start();
-    setCursor(risorse::puntatore(u"TRE"));
-    Tempo(1);
-    setCursor(risorse::puntatore(u"DUE"));
-    Tempo(1);
-    setCursor(risorse::puntatore(u"UNO"));
-    if (AUDIO == QLatin1String("0"))
-        m_servizi.suono.beep();
-    Tempo(1);
-    setCursor(risorse::puntatore(u"VIA"));
-    Tempo(1);
+void GridoraGame::avviaGioco()
+{
     unsetCursor();
-
-    RipristinaAiuto();
-    for (int i = 0; i < CelleVideo; ++i) {
-        if (SegniVideo[i] != 1) // cells the help revealed as filled keep their state
-            tavoliere->setCellaAbilitata(i, true);
+    if (m_colonnaAiuto >= 0) { // the highlighted lines get their own colours back
+        m_tavoliere->setColoreIndizioColonna(m_colonnaAiuto,
+                                             Tavoliere::coloreIndizio(m_colonnaAiuto));
+        m_tavoliere->setColoreIndizioRiga(m_rigaAiuto, Tavoliere::coloreIndizio(m_rigaAiuto));
     }
-    Tempora.start();
+    m_partita->avvia();
+    for (int r = 0; r < m_partita->lato(); ++r) {
+        for (int c = 0; c < m_partita->lato(); ++c)
+            m_tavoliere->setCellaAbilitata(r, c, m_partita->cliccabile(r, c));
+    }
+    m_tempora->avvia();
 }
 
 bool GridoraGame::partitaInCorso() const
 {
-    return GiocoAvviato != 0 && NomeFig->caption().isEmpty();
+    return m_partita && m_c.NomeFig->caption().isEmpty();
 }
 
 void GridoraGame::closeEvent(QCloseEvent* evento)
@@ -281,32 +190,19 @@ void GridoraGame::closeEvent(QCloseEvent* evento)
     }
     Form_Unload();
     evento->accept();
-    emit chiusa();
-}
-
-void GridoraGame::reject()
-{
-    close(); // the Escape key obeys the same guard as the close box
 }
 
 void GridoraGame::Form_Unload()
 {
-    TempoScaduto = 0;
-    AiutoAccettato = 0;
-    TempoR->hide();
-    nomer->hide();
-    Timer1.stop();
-    Tempora.stop();
-    if (AUDIO == QLatin1String("0"))
+    m_sequenza.ferma();
+    m_tempora->ferma();
+    m_c.TempoR->hide();
+    m_c.nomer->hide();
+    if (m_parametri.audio)
         m_servizi.suono.ferma();
-    for (int i = 0; i < CelleVideo; ++i) {
-        SegniVideo[i] = 0;
-        Soluzione[i] = 0;
-        tavoliere->setCellaAbilitata(i, false);
-    }
 }
 
-void GridoraGame::avvisa(const EsitoArchivio& esito)
+void GridoraGame::avvisaArchivio(const EsitoArchivio& esito)
 {
     m_servizi.messaggi.avviso(this, QStringLiteral("ARCHIVIO DEI DISEGNI"), esito.messaggio);
 }

@@ -1,16 +1,19 @@
 #pragma once
 
 // The game window: one puzzle per opening, from the random choice to the solution and the record.
+// The rules are a Partita; the window shows what it decides, plays the sounds and runs the
+// timed sequences (the opening sounds, the starting help's slot machine, the countdown, the pauses
+// around the record check) as steps, so it can be closed at any moment.
 
-#include "model/Orologio.h"
-#include "game/ServiziGioco.h"
 #include "model/Archivio.h"
-#include "model/Tavola.h"
+#include "model/Partita.h"
+#include "widgets/Sequenza.h"
+#include "widgets/Servizi.h"
 
 #include <QColor>
-#include <QDialog>
-#include <QTimer>
+#include <QWidget>
 #include <array>
+#include <memory>
 
 class QLineEdit;
 
@@ -21,120 +24,119 @@ class Etichetta;
 class EtichettaPulsante;
 class Forma;
 class Immagine;
+class RipetizioneColonna;
 class Tavoliere;
 
-class GridoraGame : public QDialog {
+// What the start window hands to a game.
+struct ParametriGioco {
+    int lato = 5;
+    bool senzaX = false;      // "Senza X"
+    bool senzaErrori = false; // "Senza Errori"
+    bool audio = true;        // "NO AUDIO" not ticked
+};
+
+class GridoraGame : public QWidget {
     Q_OBJECT
 
 public:
-    explicit GridoraGame(const ServiziGioco& servizi, QWidget* genitore = nullptr);
+    GridoraGame(const Servizi& servizi, const ParametriGioco& parametri,
+                QWidget* genitore = nullptr);
     ~GridoraGame() override;
 
-    // Values the start window hands over before showing the window.
-    QString ok;                                 // board side as text: "5", "10" or "15"
-    QString AUDIO = "0";                        // "0" sound on, "1" off
-    void posizionaRichiesta(int left, int top); // places the help question `richhlp`
-    void dimensionaShape3(int lato);            // the frame around the preview
+    // The controls by their names, for pictures of the window and for tests that look at it.
+    struct Controlli {
+        QWidget* richhlp = nullptr;
+        std::array<EtichettaPulsante*, 2> hlpYes{}; // "SI", "NO"
+        QWidget* Info = nullptr;
+        QLineEdit* Text1 = nullptr;
+        EtichettaPulsante* OKREC = nullptr;
+        Etichetta* tempoG = nullptr;
+        Etichetta* TempoR = nullptr;
+        Etichetta* nomer = nullptr;
+        Etichetta* NomeFig = nullptr;
+        Forma* boxfig = nullptr;
+        Forma* Shape3 = nullptr;
+        Immagine* Image3 = nullptr;
+        std::array<Immagine*, 2> Image2{};
+        const Etichetta* hlp2 = nullptr;
+        Anteprima* anteprima = nullptr;
+    };
+    const Controlli& controlli() const { return m_c; }
+    const Tavoliere& tavoliere() const { return *m_tavoliere; }
+    const ParametriGioco& parametri() const { return m_parametri; }
 
-    // Starts a new game: the window's activation.
-    void Form_Activate();
-
-    // Window state, by the names the rules use.
-    int Lato = 0;
-    std::array<int, CelleVideo> Soluzione{};  // display index: 0 empty, 1 filled, 2 pre-crossed
-    std::array<int, CelleVideo> SegniVideo{}; // display index: the player's marks
-    gridora::Segni Segni{};                   // logical index: the player's marks
-    int CasellePiene = 0;
-    int CaselleGiuste = 0;
-    int Errori = 0;
-    QString PixelScelto;
-    qint64 IdScelto = 0; // the row of the chosen puzzle
-    QString NomeDisegno;
-    int GiocoAvviato = 0;
-    int AiutoAccettato = 0;
-    int TempoScaduto = 0;
-    TrattenutaPenalita Penalita;
-    int ColonnaAiuto = -1; // the column and row the starting help highlighted, -1 if none
-    int RigaAiuto = -1;
-    double PausaSuono = 1.0;
-
-    // Controls, by their names.
-    Tavoliere* tavoliere = nullptr;
-    QWidget* richhlp = nullptr;
-    std::array<EtichettaPulsante*, 2> hlpYes{};
-    QWidget* Info = nullptr;
-    QLineEdit* Text1 = nullptr;
-    EtichettaPulsante* OKREC = nullptr;
-    Etichetta* tempoG = nullptr;
-    Etichetta* TempoR = nullptr;
-    Etichetta* nomer = nullptr;
-    Etichetta* NomeFig = nullptr;
-    Forma* boxfig = nullptr;
-    Forma* Shape3 = nullptr;
-    Forma* Shape4 = nullptr;
-    Etichetta* hlp2 = nullptr;
-    QWidget* help = nullptr;
-    Immagine* Image3 = nullptr;
-    std::array<Immagine*, 2> Image2{};
-    Anteprima* anteprima = nullptr;
-    QTimer Tempora; // the game clock, once a second
-    QTimer Timer1;  // one-shot redraw of the preview
-
-    // Handlers.
-    void hlpYes_Click(int Index);
-    void Image1_MouseUp(int Index, Qt::MouseButton Button);
-    void Image1_MouseMove(int Index);
-    void Verticale_MouseMove(int Index);
-    void orizzontale_MouseMove(int Index);
-    void Tempora_Timer();
-    void Timer1_Timer();
-    void OKREC_Click();
-
-    // Procedures.
-    void CaricaF();
-    void Ricarica(int Schema);
-    void ControlloOK();
-    void TempoGioco(int aggiunti);
-    void Tempo(double Secondi);
-    void tempox(double Secondi);
-    void Pausa(double secondi);
-    void Suono(int tipo);
-    void TrovaRecord(const Disegno& disegno);
-    bool SalvaRecord(); // false when the database refused the write
-    void DisegnoOK();
-    void AvviaAiuto();      // the starting help: slot machine and reveal
-    void RipristinaAiuto(); // the highlighted clue labels get their colours back
-
+    // The game being played, once the help question has been answered.
+    const Partita* partita() const { return m_partita.get(); }
+    const Disegno& disegno() const { return m_scelto; }
+    // The column and row the starting help stopped on, -1 when it was not taken.
+    int colonnaAiuto() const { return m_colonnaAiuto; }
+    int rigaAiuto() const { return m_rigaAiuto; }
+    bool orologioInCorso() const { return m_tempora->attiva(); }
+    // The window may not be closed from the answer to the help question until the solution.
     bool partitaInCorso() const;
-
-signals:
-    void chiusa();
 
 protected:
     void showEvent(QShowEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
-    void reject() override;
 
 private:
+    // Composition.
     void componi();
-    void componiRichiesta();
-    void componiRecord();
     void componiFigura();
-    void Vuoti(int Index);
-    void riveliCella(int d, int q, bool ridisegna);
-    void mostraImmagineCella(int Index, int segno);
-    void impostaPuntatoreCelle(const QCursor& puntatore);
-    void avvisa(const EsitoArchivio& esito);
+    void componiRecord();
+    void componiRichiesta();
+
+    // Start of a game.
+    void Form_Activate();
+    void preparaTavola();
+    void CaricaF();
+    void hlpYes_Click(int Index);
+    void Ricarica();
+    void aggiungiSlot();
+    void aggiungiConteggio();
+    void avviaGioco();
+
+    // Play.
+    void Image1_MouseUp(int riga, int colonna, Qt::MouseButton pulsante);
+    void Image1_MouseMove(int riga, int colonna);
+    void Verticale_MouseMove(int colonna);
+    void orizzontale_MouseMove();
+    void mostraCella(int riga, int colonna);
+    void penalita(int numeroErrore);
+    void ControlloOK();
+    void Tempora_Timer();
+    void DisegnoOK();
+    void Suono(int tipo);
+    double pausaSuono() const;
+    double Tempo(double secondi) const;
+
+    // Records.
+    void TrovaRecord();
+    void mostraRecord();
+    void OKREC_Click();
+
+    void avvisaArchivio(const EsitoArchivio& esito);
     void Form_Unload();
 
-    const ServiziGioco& m_servizi;
+    const Servizi& m_servizi;
+    const ParametriGioco m_parametri;
+    Controlli m_c;
+    Tavoliere* m_tavoliere = nullptr;
+    RipetizioneColonna* m_ripetizione = nullptr;
+    Sequenza m_sequenza;
+    std::unique_ptr<Ripetizione> m_tempora; // the game clock, once a second
+
     Disegno m_scelto; // the row picked at activation, played after the answer
-    bool m_avviata = false;
+    bool m_sceltoValido = false;
+    RecordModo m_record; // the record of the puzzle in the game's mode, as shown
+    std::unique_ptr<Partita> m_partita;
+    bool m_aiutoAccettato = false;
     bool m_risolto = false; // the record check has begun: the board takes no more clicks
+    double m_pausaSuono = 1.0;
     std::array<QString, CelleVideo> m_puntatoreCella; // the pointer each cell shows
-    QColor m_coloreColonnaAiuto; // own colours of the labels the help highlighted
-    QColor m_coloreRigaAiuto;
-    int m_colonnaBordata = -1;
+    int m_colonnaAiuto = -1;
+    int m_rigaAiuto = -1;
+    bool m_avviata = false;
 };
 
 } // namespace gridora

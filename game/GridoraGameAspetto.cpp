@@ -1,10 +1,14 @@
 // The composition of the game window: every control at its designed place.
 
-#include "game/Anteprima.h"
 #include "game/GridoraGame.h"
+#include "model/Lati.h"
+#include "model/Orologio.h"
+#include "model/Record.h"
 #include "resources/Risorse.h"
+#include "widgets/Anteprima.h"
 #include "widgets/Composizione.h"
 #include "widgets/Immagine.h"
+#include "widgets/RipetizioneColonna.h"
 #include "widgets/Tavoliere.h"
 #include "widgets/Twips.h"
 
@@ -53,56 +57,62 @@ void GridoraGame::componi()
 
     componiFigura();
 
-    tempoG = creaEtichetta(
-        this, {1920, 5160, 1815, 375}, QStringLiteral("00:00:00"),
+    m_c.tempoG = creaEtichetta(
+        this, {1920, 5160, 1815, 375}, testoOrario(0),
         {.testo = Giallo, .punti = 18, .grassetto = true, .allineamento = Qt::AlignHCenter});
-    NomeFig = creaEtichetta(this, {720, 4980, 3855, 255}, {},
-                            {.testo = Blu, .grassetto = true, .allineamento = Qt::AlignHCenter});
-    TempoR = creaEtichetta(this, {3840, 5280, 1095, 255}, NessunRecord,
-                           {.testo = Azzurro,
-                            .grassetto = true,
-                            .sottolineato = true,
-                            .allineamento = Qt::AlignHCenter});
-    nomer = creaEtichetta(this, {360, 5280, 1455, 255}, {},
-                          {.testo = Ciano,
-                           .grassetto = true,
-                           .sottolineato = true,
-                           .allineamento = Qt::AlignHCenter});
-    for (Etichetta* nascosta : {NomeFig, TempoR, nomer})
+    m_c.NomeFig =
+        creaEtichetta(this, {720, 4980, 3855, 255}, {},
+                      {.testo = Blu, .grassetto = true, .allineamento = Qt::AlignHCenter});
+    m_c.TempoR = creaEtichetta(this, {3840, 5280, 1095, 255}, testoOrario(SecondiTetto),
+                               {.testo = Azzurro,
+                                .grassetto = true,
+                                .sottolineato = true,
+                                .allineamento = Qt::AlignHCenter});
+    m_c.nomer = creaEtichetta(this, {360, 5280, 1455, 255}, {},
+                              {.testo = Ciano,
+                               .grassetto = true,
+                               .sottolineato = true,
+                               .allineamento = Qt::AlignHCenter});
+    for (Etichetta* nascosta : {m_c.NomeFig, m_c.TempoR, m_c.nomer})
         nascosta->hide();
 
-    Image2[0] = immagine(this, {50, 5190, 375, 375});
-    Image2[1] = immagine(this, {4920, 5190, 375, 375});
-    Image3 = immagine(this, {4800, 4000, 375, 975});
-    Image3->setImmagine(risorse::pulsanteRecord());
-    connect(Image3, &Immagine::rilasciata, this, [this](Qt::MouseButton) { close(); });
+    m_c.Image2[0] = immagine(this, {50, 5190, 375, 375});
+    m_c.Image2[1] = immagine(this, {4920, 5190, 375, 375});
+    m_c.Image3 = immagine(this, {4800, 4000, 375, 975});
+    m_c.Image3->setImmagine(risorse::pulsanteRecord());
+    connect(m_c.Image3, &Immagine::rilasciata, this, [this](Qt::MouseButton pulsante) {
+        if (pulsante == Qt::LeftButton)
+            close();
+    });
 
-    auto* Shape5 = creaForma(this, {4815, 135, 375, 1695}, Qt::black);
     auto* Shape7 = creaForma(this, {0, 5160, 5415, 495}, QColor(0xFF, 0x80, 0x80));
-    Shape4 = creaForma(this, {60, 60, 4755, 4935}, std::nullopt);
-    boxfig = creaForma(this, {720, 4980, 3855, 195}, Rosa);
-    boxfig->hide();
-    Shape3 = creaForma(this, {330, 450, 570, 550}, std::nullopt);
-    Shape3->setColoreBordo(QColor(0xFF, 0, 0));
+    auto* Shape4 = creaForma(this, {60, 60, 4755, 4935}, std::nullopt);
+    m_c.boxfig = creaForma(this, {720, 4980, 3855, 195}, Rosa);
+    m_c.boxfig->hide();
+    const int cornicePreview = fattiLato(m_parametri.lato).cornicePreview;
+    m_c.Shape3 = creaForma(this, {330, 450, cornicePreview, cornicePreview}, std::nullopt);
+    m_c.Shape3->setColoreBordo(QColor(0xFF, 0, 0));
 
-    help = cornice(this, {4770, 60, 375, 1695}, Qt::white);
-    hlp2 = creaEtichetta(help, {0, 0, 375, 1695}, {},
-                         {.grassetto = true,
-                          .allineamento = Qt::AlignHCenter,
-                          .sfondo = palette().color(QPalette::Window),
-                          .bordo = true});
-
-    tavoliere = new Tavoliere(this);
-    tavoliere->cancellaSuperficie = [this] { anteprima->cancella(); };
+    m_ripetizione = new RipetizioneColonna(this, {4770, 60}, {4815, 135});
+    m_c.hlp2 = m_ripetizione->etichetta();
+    m_tavoliere = new Tavoliere(this);
 
     componiRecord();
     componiRichiesta();
 
-    const Tavoliere& t = *tavoliere;
-    impila({richhlp, Info,      t.area, help,   t.d3,      t.d2,    t.v2,
-            t.d1,    t.v3,      t.v1,   Image3, Shape3,    NomeFig, TempoR,
-            nomer,   Image2[1], tempoG, Shape5, Image2[0], Shape7,  Shape4});
-    boxfig->lower();
+    const auto t = m_tavoliere->controlli();
+    impila({m_c.richhlp,   m_c.Info,
+            t[0],          m_ripetizione->cornice(),
+            t[1],          t[2],
+            t[3],          t[4],
+            t[5],          t[6],
+            m_c.Image3,    m_c.Shape3,
+            m_c.NomeFig,   m_c.TempoR,
+            m_c.nomer,     m_c.Image2[1],
+            m_c.tempoG,    m_ripetizione->ombra(),
+            m_c.Image2[0], Shape7,
+            Shape4});
+    m_c.boxfig->lower();
 }
 
 // The figure box at the top-left corner, with the preview drawn inside it.
@@ -110,7 +120,7 @@ void GridoraGame::componiFigura()
 {
     auto* Shape2 = creaForma(this, {300, 195, 720, 975}, Qt::black);
     auto* Shape1 = creaForma(this, {240, 360, 735, 735}, QColor(0xFF, 0xFF, 0xC0));
-    anteprima = new Anteprima(this, 350, 470);
+    m_c.anteprima = new Anteprima(this, 350, 470, QColor(0xFF, 0xFF, 0xC0));
     auto* Shape6 = creaForma(this, {205, 120, 840, 1080}, std::nullopt);
     auto* griglia = creaEtichetta(this, {240, 150, 735, 255}, QStringLiteral("Figura"),
                                   {.punti = 9.75,
@@ -118,74 +128,81 @@ void GridoraGame::componiFigura()
                                    .allineamento = Qt::AlignHCenter,
                                    .sfondo = Rosa,
                                    .bordo = true});
-    impila({griglia, Shape6, anteprima, Shape1, Shape2});
+    impila({griglia, Shape6, m_c.anteprima, Shape1, Shape2});
 }
 
 // The new-record panel `Info`.
 void GridoraGame::componiRecord()
 {
-    Info = cornice(this, {1850, 3960, 1695, 975}, Qt::black);
-    auto* Shape8 = creaForma(Info, {0, 0, 1665, 945}, Azzurro);
+    m_c.Info = cornice(this, {1850, 3960, 1695, 975}, Qt::black);
+    auto* Shape8 = creaForma(m_c.Info, {0, 0, 1665, 945}, Azzurro);
     auto* NewREC = creaEtichetta(
-        Info, {0, 120, 1695, 255}, QStringLiteral("NUOVO RECORD"),
+        m_c.Info, {0, 120, 1695, 255}, QStringLiteral("NUOVO RECORD"),
         {.testo = QColor(0xFF, 0, 0), .grassetto = true, .allineamento = Qt::AlignHCenter});
-    auto* Shape12 = creaForma(Info, {600, 660, 495, 255}, Blu);
-    OKREC = creaEtichetta<EtichettaPulsante>(Info, {600, 600, 495, 375}, QStringLiteral("OK"),
-                                             {.testo = QColor(0xFF, 0xFF, 0xC0),
-                                              .punti = 13.5,
-                                              .grassetto = true,
-                                              .allineamento = Qt::AlignHCenter});
-    OKREC->setEnabled(false);
-    Text1 = new QLineEdit(Info);
-    posiziona(Text1, 120, 330, 1455, 285);
-    Text1->setFont(carattere(8.25));
-    impila({Text1, OKREC, Shape12, NewREC, Shape8});
-    Info->hide();
+    auto* Shape12 = creaForma(m_c.Info, {600, 660, 495, 255}, Blu);
+    m_c.OKREC =
+        creaEtichetta<EtichettaPulsante>(m_c.Info, {600, 600, 495, 375}, QStringLiteral("OK"),
+                                         {.testo = QColor(0xFF, 0xFF, 0xC0),
+                                          .punti = 13.5,
+                                          .grassetto = true,
+                                          .allineamento = Qt::AlignHCenter});
+    m_c.OKREC->setEnabled(false);
+    m_c.Text1 = new QLineEdit(m_c.Info);
+    posiziona(m_c.Text1, 120, 330, 1455, 285);
+    m_c.Text1->setFont(carattere(8.25));
+    m_c.Text1->setMaxLength(LunghezzaNomeTitolare);
+    impila({m_c.Text1, m_c.OKREC, Shape12, NewREC, Shape8});
+    m_c.Info->hide();
+
+    connect(m_c.Text1, &QLineEdit::textEdited, this, [this](const QString& testo) {
+        const QString filtrato = filtraNomeTitolare(testo);
+        if (filtrato != testo) {
+            const int cursore = m_c.Text1->cursorPosition() - int(testo.size() - filtrato.size());
+            m_c.Text1->setText(filtrato);
+            m_c.Text1->setCursorPosition(std::max(cursore, 0));
+        }
+    });
+    connect(m_c.Text1, &QLineEdit::textChanged, this, [this](const QString& testo) {
+        m_c.OKREC->setEnabled(nomeTitolareAccettabile(testo));
+    });
+    connect(m_c.OKREC, &EtichettaPulsante::cliccata, this, &GridoraGame::OKREC_Click);
 }
 
-// The starting-help question `richhlp`.
+// The starting-help question `richhlp`, placed for the side.
 void GridoraGame::componiRichiesta()
 {
-    richhlp = cornice(this, {1320, 2040, 3255, 1335}, Qt::black);
-    auto* Shape9 = creaForma(richhlp, {0, 0, 3135, 1215}, Azzurro);
+    const QPoint dove = fattiLato(m_parametri.lato).richiesta;
+    m_c.richhlp = cornice(this, {dove.x(), dove.y(), 3255, 1335}, Qt::black);
+    QWidget* r = m_c.richhlp;
+    auto* Shape9 = creaForma(r, {0, 0, 3135, 1215}, Azzurro);
     const StileEtichetta titolo = {
         .punti = 12, .grassetto = true, .allineamento = Qt::AlignHCenter};
-    auto* ombra =
-        creaEtichetta(richhlp, {0, 120, 3135, 375}, QStringLiteral("Vuoi un Aiuto?"), titolo);
-    std::array<Forma*, 2> Shape11 = {creaForma(richhlp, {360, 480, 855, 255}, Blu),
-                                     creaForma(richhlp, {1920, 480, 855, 255}, Blu)};
-    auto* Shape10 = creaForma(richhlp, {0, 840, 3135, 375}, QColor(0x00, 0x00, 0x80));
+    auto* ombra = creaEtichetta(r, {0, 120, 3135, 375}, QStringLiteral("Vuoi un Aiuto?"), titolo);
+    std::array<Forma*, 2> Shape11 = {creaForma(r, {360, 480, 855, 255}, Blu),
+                                     creaForma(r, {1920, 480, 855, 255}, Blu)};
+    auto* Shape10 = creaForma(r, {0, 840, 3135, 375}, QColor(0x00, 0x00, 0x80));
     const StileEtichetta risposta = {
         .testo = Giallo, .punti = 9.75, .grassetto = true, .allineamento = Qt::AlignHCenter};
-    hlpYes[0] = creaEtichetta<EtichettaPulsante>(richhlp, {360, 480, 855, 255},
-                                                 QStringLiteral("SI"), risposta);
-    hlpYes[1] = creaEtichetta<EtichettaPulsante>(richhlp, {1920, 480, 855, 255},
-                                                 QStringLiteral("NO"), risposta);
+    m_c.hlpYes[0] =
+        creaEtichetta<EtichettaPulsante>(r, {360, 480, 855, 255}, QStringLiteral("SI"), risposta);
+    m_c.hlpYes[1] =
+        creaEtichetta<EtichettaPulsante>(r, {1920, 480, 855, 255}, QStringLiteral("NO"), risposta);
     StileEtichetta bianco = titolo;
     bianco.testo = Qt::white;
     auto* domanda =
-        creaEtichetta(richhlp, {-10, 110, 3135, 375}, QStringLiteral("Vuoi un Aiuto?"), bianco);
+        creaEtichetta(r, {-10, 110, 3135, 375}, QStringLiteral("Vuoi un Aiuto?"), bianco);
     const StileEtichetta nome = {.testo = Oro, .punti = 13.5, .grassetto = true};
-    auto* Label100 = creaEtichetta(richhlp, {840, 840, 375, 495}, QStringLiteral("G"), nome);
+    auto* Label100 = creaEtichetta(r, {840, 840, 375, 495}, QStringLiteral("G"), nome);
     StileEtichetta nomeBianco = nome;
     nomeBianco.testo = Qt::white;
-    auto* ridora =
-        creaEtichetta(richhlp, {1080, 840, 855, 375}, QStringLiteral("ridora"), nomeBianco);
-    auto* pc = creaEtichetta(richhlp, {1920, 840, 855, 375}, QStringLiteral("PC"), nome);
-    impila({Label100, ridora, pc, domanda, hlpYes[0], hlpYes[1], Shape10, Shape11[1], Shape11[0],
-            ombra, Shape9});
-    richhlp->hide();
-}
-
-void GridoraGame::posizionaRichiesta(int left, int top)
-{
-    sposta(richhlp, left, top);
-}
-
-void GridoraGame::dimensionaShape3(int lato)
-{
-    const int misura = lato == 15 ? 570 : 550;
-    posiziona(Shape3, 330, 450, misura, misura);
+    auto* ridora = creaEtichetta(r, {1080, 840, 855, 375}, QStringLiteral("ridora"), nomeBianco);
+    auto* pc = creaEtichetta(r, {1920, 840, 855, 375}, QStringLiteral("PC"), nome);
+    impila({Label100, ridora, pc, domanda, m_c.hlpYes[0], m_c.hlpYes[1], Shape10, Shape11[1],
+            Shape11[0], ombra, Shape9});
+    r->hide();
+    for (int i = 0; i < 2; ++i) {
+        connect(m_c.hlpYes[i], &EtichettaPulsante::cliccata, this, [this, i] { hlpYes_Click(i); });
+    }
 }
 
 } // namespace gridora

@@ -1,268 +1,190 @@
-// Play: clicks on the cells, the clock, the waits, the sounds, the preview, the column-clue
-// highlighting, the solution and the record.
+// Play: clicks on the cells, the clock, the sounds, the preview, the column-clue highlighting,
+// the solution and the record.
 
-#include "game/Anteprima.h"
-#include "game/Attesa.h"
-#include "model/EvidenziaColonna.h"
 #include "game/GridoraGame.h"
+#include "game/UscitaSuono.h"
 #include "model/Penalita.h"
 #include "model/Record.h"
-#include "game/UscitaSuono.h"
 #include "resources/Risorse.h"
+#include "widgets/Anteprima.h"
+#include "widgets/Etichetta.h"
+#include "widgets/Forme.h"
 #include "widgets/Messaggi.h"
+#include "widgets/RipetizioneColonna.h"
 #include "widgets/Tavoliere.h"
 
 #include <QLineEdit>
 
 namespace gridora {
 
-void GridoraGame::mostraImmagineCella(int Index, int segno)
+namespace {
+
+Pulsante pulsanteDi(Qt::MouseButton pulsante)
 {
-    tavoliere->Image1[Index]->setImmagine(immagineCella(segno, tonalita(Index)));
+    switch (pulsante) {
+    case Qt::LeftButton:
+        return Pulsante::Sinistro;
+    case Qt::RightButton:
+        return Pulsante::Destro;
+    default:
+        return Pulsante::Altro;
+    }
 }
 
-void GridoraGame::Vuoti(int Index)
+} // namespace
+
+void GridoraGame::mostraCella(int riga, int colonna)
 {
-    if (!m_servizi.opzioni.senzaX())
-        mostraImmagineCella(Index, Vuoto);
+    m_tavoliere->mostraSegno(riga, colonna, m_partita->mostrato(riga, colonna));
 }
 
-void GridoraGame::impostaPuntatoreCelle(const QCursor& puntatore)
+void GridoraGame::Image1_MouseUp(int riga, int colonna, Qt::MouseButton pulsante)
 {
-    for (Cella* cella : tavoliere->Image1)
-        cella->setCursor(puntatore);
-}
-
-void GridoraGame::Image1_MouseUp(int Index, Qt::MouseButton Button)
-{
-    if (!tavoliere->Image1[Index]->isEnabled() || GiocoAvviato == 0 || boxfig->isVisible() ||
-        m_risolto) {
+    if (!m_partita || m_risolto)
         return;
-    }
-    const int k = Index % LatoMassimo + Lato * (Index / LatoMassimo);
-    const bool senzaX = m_servizi.opzioni.senzaX();
-    const bool senzaErrori = m_servizi.opzioni.senzaErrori();
-
-    if (Button == Qt::LeftButton) {
-        if (Soluzione[Index] == 1 && Segni[k] == Vuoto) {
-            Segni[k] = Pieno;
-            Suono(103);
-            DisegnoOK();
-            mostraImmagineCella(Index, Pieno);
-            if (!senzaErrori)
-                tavoliere->setCellaAbilitata(Index, false);
-            ++CaselleGiuste;
-            SegniVideo[Index] = 1;
-        } else if (Soluzione[Index] == 2 || Segni[k] == Croce) {
-            Segni[k] = Vuoto;
-            Vuoti(Index);
-            SegniVideo[Index] = 0;
-        } else if (Soluzione[Index] == 0 && Segni[k] == Vuoto && !senzaErrori) {
-            Suono(104);
-            Segni[k] = Croce;
-            SegniVideo[Index] = 2;
-            if (!senzaX)
-                mostraImmagineCella(Index, Croce);
-            ++Errori;
-            const PenalitaErrore penalita = penalitaErrore(Errori);
-            for (QString& nome : m_puntatoreCella)
-                nome = penalita.puntatore;
-            impostaPuntatoreCelle(risorse::puntatore(penalita.puntatore));
-            Penalita.avvia();
-            if (TempoScaduto == 0)
-                TempoGioco(penalita.minuti);
-        } else if (Soluzione[Index] == 0 && Segni[k] == Vuoto) {
-            // "Senza Errori": a wrong fill is taken like a right one.
-            DisegnoOK();
-            Suono(103);
-            Segni[k] = Pieno;
-            SegniVideo[Index] = 1;
-            mostraImmagineCella(Index, Pieno);
-        }
-    } else if (Button == Qt::RightButton) {
-        if (Segni[k] == Vuoto && !senzaX) {
-            Segni[k] = Croce;
-            SegniVideo[Index] = 2;
-            mostraImmagineCella(Index, Croce);
-        } else if (Segni[k] == Croce && !senzaX) {
-            Segni[k] = Vuoto;
-            Vuoti(Index);
-            SegniVideo[Index] = 0;
-        } else if (Segni[k] == Pieno && (senzaErrori || Soluzione[Index] == 1)) {
-            if (Soluzione[Index] == 1)
-                --CaselleGiuste;
-            mostraImmagineCella(Index, Vuoto);
-            Segni[k] = Vuoto;
-            SegniVideo[Index] = 0;
-        }
-    }
-
-    if (CasellePiene == CaselleGiuste)
+    const EsitoClic esito = m_partita->clic(riga, colonna, pulsanteDi(pulsante));
+    if (!esito.gestito)
+        return;
+    mostraCella(riga, colonna);
+    m_tavoliere->setCellaAbilitata(riga, colonna, m_partita->cliccabile(riga, colonna));
+    if (esito.tipo == EsitoClic::Tipo::Riempita)
+        Suono(103);
+    else if (esito.tipo == EsitoClic::Tipo::Errore)
+        penalita(esito.numeroErrore);
+    DisegnoOK();
+    if (esito.risolta)
         ControlloOK();
-    Timer1.start();
-    tavoliere->IndiziCalcolati = 0;
 }
 
-void GridoraGame::Image1_MouseMove(int Index)
+// An error: its sound, and its pointer on every cell until the clock lets it go.
+void GridoraGame::penalita(int numeroErrore)
 {
-    if (boxfig->isVisible() || GiocoAvviato == 0)
-        return;
-    if (!Penalita.attiva && m_puntatoreCella[Index] != QLatin1String("PENNA")) {
-        m_puntatoreCella[Index] = QStringLiteral("PENNA");
-        tavoliere->Image1[Index]->setCursor(risorse::puntatore(u"PENNA"));
-    }
-    Verticale_MouseMove(Index % LatoMassimo);
+    Suono(104);
+    const PenalitaErrore p = penalitaErrore(numeroErrore);
+    m_puntatoreCella.fill(p.puntatore);
+    m_tavoliere->setPuntatoreCelle(risorse::puntatore(p.puntatore));
+    m_c.tempoG->setCaption(m_partita->orologio().testo());
 }
 
+void GridoraGame::Image1_MouseMove(int riga, int colonna)
+{
+    if (!m_partita || m_risolto)
+        return;
+    const int i = indiceVideo(riga, colonna);
+    if (!m_partita->penalitaAttiva() && m_puntatoreCella[i] != QLatin1String("PENNA")) {
+        m_puntatoreCella[i] = QStringLiteral("PENNA");
+        m_tavoliere->setPuntatoreCella(riga, colonna, risorse::puntatore(u"PENNA"));
+    }
+    Verticale_MouseMove(colonna);
+}
+
+void GridoraGame::Verticale_MouseMove(int colonna)
+{
+    if (!m_partita)
+        return;
+    m_ripetizione->ripeti(*m_tavoliere, colonna, m_partita->indizi().sequenzeColonne[colonna]);
+}
+
+void GridoraGame::orizzontale_MouseMove()
+{
+    m_ripetizione->svuota();
+}
+
+// The solution: the clock stops, a short pause, the sound of a new record or of a plain
+// solution, the puzzle's name, and the name entry for a new record.
 void GridoraGame::ControlloOK()
 {
-    if (m_risolto)
-        return;
-    for (int k = 0; k < Lato * Lato; ++k) {
-        if (Segni[k] == Pieno && Soluzione[videoDaLogico(k, Lato)] != 1)
-            return; // a wrong fill left in "Senza Errori"
-    }
     m_risolto = true;
-    Tempora.stop();
-    Tempo(0.5);
-    const bool record = nuovoRecord(tempoG->caption(), TempoR->caption());
-    Suono(record ? 108 : 105);
-    NomeFig->setCaption(NomeDisegno);
-    boxfig->show();
-    NomeFig->show();
-    for (int i = 0; i < CelleVideo; ++i)
-        tavoliere->setCellaAbilitata(i, false);
-    if (record) {
-        Info->show();
-        Text1->setFocus();
-    }
+    m_tempora->ferma();
+    const bool record = nuovoRecord(m_partita->orologio().secondi(), m_record.tempo);
+    m_sequenza.pausa(pausaSuono())
+        .pausa(Tempo(0.5))
+        .passo([this, record] { Suono(record ? 108 : 105); })
+        .pausa(pausaSuono())
+        .passo([this, record] {
+            m_c.NomeFig->setCaption(m_scelto.nome);
+            m_c.boxfig->show();
+            m_c.NomeFig->show();
+            for (int r = 0; r < m_partita->lato(); ++r) {
+                for (int c = 0; c < m_partita->lato(); ++c)
+                    m_tavoliere->setCellaAbilitata(r, c, false);
+            }
+            if (record) {
+                m_c.Info->show();
+                m_c.Text1->setFocus();
+            }
+        })
+        .avvia();
 }
 
 void GridoraGame::Tempora_Timer()
 {
-    if (GiocoAvviato == 0)
+    if (!m_partita)
         return;
-    const Scatto scatto = scattoOrologio(tempoG->caption(), TempoScaduto != 0);
-    Penalita.tick();
-    tempoG->setCaption(scatto.testo);
-    if (scatto.scadutoOra) {
-        TempoScaduto = 1;
+    const bool scadutoOra = m_partita->scatto();
+    m_c.tempoG->setCaption(m_partita->orologio().testo());
+    if (scadutoOra)
         Suono(106);
-    }
-}
-
-void GridoraGame::TempoGioco(int aggiunti)
-{
-    if (GiocoAvviato == 0)
-        return;
-    tempoG->setCaption(aggiungiMinuti(tempoG->caption(), aggiunti));
-}
-
-void GridoraGame::Tempo(double Secondi)
-{
-    if (AiutoAccettato == 0)
-        return;
-    m_servizi.attesa.attendi(Secondi);
-}
-
-void GridoraGame::tempox(double Secondi)
-{
-    Tempo(Secondi);
-}
-
-void GridoraGame::Pausa(double secondi)
-{
-    m_servizi.attesa.attendi(secondi);
-}
-
-void GridoraGame::Suono(int tipo)
-{
-    if (AUDIO != QLatin1String("0"))
-        return;
-    m_servizi.suono.riproduci(tipo);
-    Pausa(PausaSuono);
 }
 
 void GridoraGame::DisegnoOK()
 {
-    if (GiocoAvviato == 1)
-        GiocoAvviato = 2;
-    anteprima->disegna(Lato, Segni, m_servizi.opzioni.senzaErrori());
+    m_c.anteprima->disegna(m_partita->lato(), m_partita->segni());
 }
 
-void GridoraGame::Timer1_Timer()
+// Starts a recording; a new one cuts the one playing. Sequences pause after it (pausaSuono).
+void GridoraGame::Suono(int tipo)
 {
-    hlp2->move(0, 0);
-    anteprima->disegna(Lato, Segni, false);
+    if (m_parametri.audio)
+        m_servizi.suono.riproduci(tipo);
 }
 
-void GridoraGame::Verticale_MouseMove(int Index)
+double GridoraGame::pausaSuono() const
 {
-    if (GiocoAvviato == 0)
-        return;
-    Etichetta* etichetta = tavoliere->Verticale[Index];
-    hlp2->setSfondo(etichetta->sfondo());
-    const ColonnaEvidenziata evidenza = evidenziaColonna(etichetta->caption());
-    hlp2->setCaption(evidenza.testo);
-    if (m_colonnaBordata == Index || evidenza.bordo) {
-        etichetta->setBordo(evidenza.bordo);
-        m_colonnaBordata = evidenza.bordo ? Index : -1;
-    }
+    return m_parametri.audio ? m_pausaSuono : 0.0;
 }
 
-void GridoraGame::orizzontale_MouseMove(int)
+// The waits of the starting help and of the countdown: only when the help was taken.
+double GridoraGame::Tempo(double secondi) const
 {
-    hlp2->setCaption({});
+    return m_aiutoAccettato ? secondi : 0.0;
 }
 
-void GridoraGame::TrovaRecord(const Disegno& disegno)
+void GridoraGame::TrovaRecord()
 {
-    const ModoRecord modo = modoRecord(m_servizi.opzioni.senzaX(), m_servizi.opzioni.senzaErrori());
-    const RecordModo& record = disegno.recordDi(modo);
-    if (!record.titolare.isEmpty()) {
-        nomer->setCaption(record.titolare);
-        TempoR->setCaption(record.tempo);
-    }
-    if (!nomer->caption().isEmpty()) {
-        nomer->show();
-        TempoR->show();
-    }
+    m_record = m_scelto.recordDi(modoRecord(m_parametri.senzaX, m_parametri.senzaErrori));
+    mostraRecord();
+}
+
+// The holder and the time under the board; nothing while the mode has no record.
+void GridoraGame::mostraRecord()
+{
+    const bool esiste = !m_record.titolare.isEmpty();
+    m_c.nomer->setCaption(m_record.titolare);
+    m_c.TempoR->setCaption(esiste ? m_record.tempo : testoOrario(SecondiTetto));
+    m_c.nomer->setVisible(esiste);
+    m_c.TempoR->setVisible(esiste);
 }
 
 void GridoraGame::OKREC_Click()
 {
-    const QString digitato = Text1->text();
-    const QString titolarePrecedente = nomer->caption();
-    const QString tempoPrecedente = TempoR->caption();
-    const bool recordMostrato = nomer->isVisible();
-    nomer->setCaption(titolareDaRegistrare(digitato));
-    nomer->show();
-    TempoR->show();
-    Info->hide();
-    Text1->clear();
-    if (SalvaRecord())
-        return;
-    // The write was refused: the old record stays on screen, the name stays in the box.
-    nomer->setCaption(titolarePrecedente);
-    TempoR->setCaption(tempoPrecedente);
-    nomer->setVisible(recordMostrato);
-    TempoR->setVisible(recordMostrato);
-    Text1->setText(digitato);
-    Info->show();
-}
-
-bool GridoraGame::SalvaRecord()
-{
-    const ModoRecord modo = modoRecord(m_servizi.opzioni.senzaX(), m_servizi.opzioni.senzaErrori());
-    TempoR->setCaption(tempoG->caption());
-    nomer->show();
-    TempoR->show();
+    const QString digitato = m_c.Text1->text();
+    const RecordModo nuovo{titolareDaRegistrare(digitato), m_partita->orologio().testo()};
+    m_c.Info->hide();
+    m_c.Text1->clear();
     const EsitoArchivio esito = m_servizi.archivio.scriviRecord(
-        Lato, IdScelto, modo, nomer->caption().toUpper(), TempoR->caption());
-    PausaSuono = 0.08;
-    if (!esito.ok())
-        m_servizi.messaggi.avviso(this, QStringLiteral("RECORD NON SALVATO"), esito.messaggio);
-    return esito.ok();
+        m_parametri.lato, m_scelto.id, modoRecord(m_parametri.senzaX, m_parametri.senzaErrori),
+        nuovo.titolare, nuovo.tempo);
+    m_pausaSuono = 0.08;
+    if (esito.ok()) {
+        m_record = nuovo;
+        mostraRecord();
+        return;
+    }
+    // The write was refused: the old record stays on screen, the name stays in the box.
+    m_servizi.messaggi.avviso(this, QStringLiteral("RECORD NON SALVATO"), esito.messaggio);
+    m_c.Text1->setText(digitato);
+    m_c.Info->show();
 }
 
 } // namespace gridora

@@ -57,3 +57,33 @@ void UscitaSuonoQt::beep()
 }
 
 } // namespace gridora
+
+namespace gridora {
+
+UscitaSuonoPigra::UscitaSuonoPigra() = default;
+UscitaSuonoPigra::~UscitaSuonoPigra() = default;
+
+void UscitaSuonoPigra::prepara()
+{
+    if (!m_uscita)
+        m_uscita = std::make_unique<UscitaSuonoQt>();
+}
+
+void UscitaSuonoPigra::riproduci(int numero)
+{
+    prepara();
+    m_uscita->riproduci(numero);
+}
+
+void UscitaSuonoPigra::ferma()
+{
+    if (m_uscita)
+        m_uscita->ferma();
+}
+
+void UscitaSuonoPigra::beep()
+{
+    QApplication::beep();
+}
+
+} // namespace gridora

@@ -16,37 +16,16 @@ namespace {
 
 const QColor Giallo(0xFF, 0xFF, 0x00);
 
-// What a size picture hands to the game window.
-struct Partenza {
-    int lato;
-    QPoint richiesta; // Left, Top of the help question
-};
-
-Partenza partenza(int lato)
-{
-    switch (lato) {
-    case 5:
-        return {5, {1000, 2170}};
-    case 10:
-        return {10, {1100, 2200}};
-    default:
-        return {15, {1320, 2170}};
-    }
-}
-
 } // namespace
 
-InizioGioco::InizioGioco(const Servizi& servizi)
-    : m_servizi(servizi), m_serviziGioco{servizi.archivio, *this,
-                                         servizi.suono,    servizi.attesa,
-                                         servizi.messaggi, servizi.casuale}
+InizioGioco::InizioGioco(const Servizi& servizi) : m_servizi(servizi)
 {
     componi();
 }
 
 InizioGioco::~InizioGioco()
 {
-    delete m_gioco;
+    delete m_figlia.aperta();
 }
 
 void InizioGioco::componi()
@@ -113,8 +92,8 @@ void InizioGioco::componi()
     impila({NoAudio, NoErrori, NoX, Label1, Line1, Shape2, libero2, difficile2, medio2, facile2,
             Libero, difficile1, medio1, facile1, logo, Shape1});
 
-    for (QWidget* controllo : std::initializer_list<QWidget*>{facile1, medio1, difficile1, Libero,
-                                                              Label1, NoX, NoErrori, logo}) {
+    for (QWidget* controllo : std::initializer_list<QWidget*>{
+             facile1, medio1, difficile1, Libero, Label1, NoX, NoErrori, NoAudio, logo}) {
         controllo->installEventFilter(this);
     }
     for (const auto& [picture, lato] :
@@ -128,39 +107,18 @@ void InizioGioco::componi()
 
 GridoraGame* InizioGioco::gioco() const
 {
-    return m_gioco;
-}
-
-bool InizioGioco::senzaX() const
-{
-    return NoX->isChecked();
-}
-
-bool InizioGioco::senzaErrori() const
-{
-    return NoErrori->isChecked();
-}
-
-bool InizioGioco::senzaAudio() const
-{
-    return NoAudio->isChecked();
+    return qobject_cast<GridoraGame*>(figlia());
 }
 
 void InizioGioco::apriGioco(int lato)
 {
-    if (m_gioco)
+    if (figlia())
         return;
-    const Partenza p = partenza(lato);
-    m_gioco = new GridoraGame(m_serviziGioco);
-    m_gioco->setAttribute(Qt::WA_DeleteOnClose);
-    m_gioco->ok = QString::number(p.lato);
-    m_gioco->AUDIO = senzaAudio() ? QStringLiteral("1") : QStringLiteral("0");
-    m_gioco->posizionaRichiesta(p.richiesta.x(), p.richiesta.y());
-    hide();
-    m_gioco->dimensionaShape3(p.lato);
-    connect(m_gioco, &GridoraGame::chiusa, this, &QWidget::show);
-    emit giocoAperto(m_gioco);
-    m_gioco->show();
+    const ParametriGioco parametri{.lato = lato,
+                                   .senzaX = NoX->isChecked(),
+                                   .senzaErrori = NoErrori->isChecked(),
+                                   .audio = !NoAudio->isChecked()};
+    m_figlia.apri(new GridoraGame(m_servizi, parametri));
 }
 
 void InizioGioco::evidenzia(Forma* evidenziazione)
@@ -169,7 +127,7 @@ void InizioGioco::evidenzia(Forma* evidenziazione)
         forma->setVisible(forma == evidenziazione);
 }
 
-void InizioGioco::puntatoreSopra(QObject* controllo)
+void InizioGioco::puntatoreSopra(QWidget* controllo)
 {
     const QCursor mano = risorse::puntatore(u"MANO");
     if (controllo == facile1 || controllo == medio1 || controllo == difficile1 ||
@@ -187,24 +145,29 @@ void InizioGioco::puntatoreSopra(QObject* controllo)
         evidenzia(nullptr);
         if (controllo == NoErrori)
             Label1->setColoreTesto(Qt::black);
-    } else { // the title and the window's free area
+    } else if (controllo != NoAudio) { // the title and the window's free area
         unsetCursor();
         evidenzia(nullptr);
-        if (controllo == this)
+        if (controllo != logo)
             Label1->setColoreTesto(Qt::black);
     }
 }
 
 bool InizioGioco::eventFilter(QObject* oggetto, QEvent* evento)
 {
-    if (evento->type() == QEvent::Enter || evento->type() == QEvent::MouseMove)
-        puntatoreSopra(oggetto);
+    if (evento->type() == QEvent::Enter)
+        puntatoreSopra(static_cast<QWidget*>(oggetto));
     return QWidget::eventFilter(oggetto, evento);
 }
 
+// Moves over the controls reach the window too (those without mouse tracking never see them,
+// the pictures pass them on): what counts is the control under the pointer.
 void InizioGioco::mouseMoveEvent(QMouseEvent* evento)
 {
-    puntatoreSopra(this);
+    QWidget* sotto = childAt(evento->position().toPoint());
+    while (sotto && sotto->parentWidget() != this)
+        sotto = sotto->parentWidget();
+    puntatoreSopra(sotto ? sotto : this);
     QWidget::mouseMoveEvent(evento);
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 
 // The start window: the three board sizes, the editor, the instructions and the game options.
-// It stays above the other windows, hides while a game is open and ends the program when closed.
+// It stays above the other windows, hides while one of them is open and ends the program when
+// closed.
 
-#include "game/ServiziGioco.h"
+#include "menu/FinestraFiglia.h"
+#include "widgets/Servizi.h"
 
-#include <QPointer>
 #include <QWidget>
-#include <array>
 
 class QCheckBox;
 
@@ -18,29 +18,20 @@ class Forma;
 class GridoraGame;
 class Immagine;
 
-class InizioGioco : public QWidget, public OpzioniGioco {
+class InizioGioco : public QWidget {
     Q_OBJECT
 
 public:
-    struct Servizi {
-        const Archivio& archivio;
-        UscitaSuono& suono;
-        Attesa& attesa;
-        Messaggi& messaggi;
-        std::function<double()> casuale;
-    };
-
     explicit InizioGioco(const Servizi& servizi);
     ~InizioGioco() override;
 
-    bool senzaX() const override;
-    bool senzaErrori() const override;
-    bool senzaAudio() const;
-
-    // Opens a fresh game window of a side (5, 10 or 15).
+    // Opens a fresh game window of a side (5, 10 or 15) with the options ticked now.
     void apriGioco(int lato);
+    // The window opened from here, while it is open.
+    QWidget* figlia() const { return m_figlia.aperta(); }
     GridoraGame* gioco() const;
 
+    // The controls by their names, for tests and pictures of the window.
     QCheckBox* NoX = nullptr;
     QCheckBox* NoErrori = nullptr;
     QCheckBox* NoAudio = nullptr;
@@ -55,9 +46,6 @@ public:
     Forma* difficile2 = nullptr;
     Forma* libero2 = nullptr;
 
-signals:
-    void giocoAperto(GridoraGame* gioco);
-
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
     void mouseMoveEvent(QMouseEvent* evento) override;
@@ -65,13 +53,13 @@ protected:
 
 private:
     void componi();
-    // Pointer feedback: the window's pointer, the highlight shown, the colour of "Istruzioni".
-    void puntatoreSopra(QObject* controllo);
+    // Pointer feedback for what lies under the pointer: the window's pointer, the highlight
+    // shown, the colour of "Istruzioni".
+    void puntatoreSopra(QWidget* controllo);
     void evidenzia(Forma* evidenziazione);
 
-    Servizi m_servizi;
-    ServiziGioco m_serviziGioco;
-    QPointer<GridoraGame> m_gioco;
+    const Servizi& m_servizi;
+    FinestraFiglia m_figlia{this};
 };
 
 } // namespace gridora

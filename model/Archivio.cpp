@@ -280,12 +280,15 @@ EsitoArchivio riempiConCollezione(QSqlDatabase& db)
 
 } // namespace
 
+EsitoArchivio Archivio::verifica() const
+{
+    return conConnessione(m_percorso, 5, [](QSqlDatabase& db) { return verificaStruttura(db); });
+}
+
 EsitoArchivio Archivio::prepara() const
 {
-    if (QFileInfo::exists(m_percorso)) {
-        return conConnessione(m_percorso, 5,
-                              [](QSqlDatabase& db) { return verificaStruttura(db); });
-    }
+    if (QFileInfo::exists(m_percorso))
+        return {};
     // Built under another name and renamed when complete: a half-made file never carries the
     // real name, and an existing file is never replaced.
     const QString provvisorio = m_percorso + QStringLiteral(".nuovo");

@@ -69,9 +69,11 @@ public:
     QString percorso() const { return m_percorso; }
     static QString nomeTabella(int lato); // "Disegni" + side
 
-    // Creates Dati.mdb with the starting collection when it is missing; otherwise checks that it
-    // is a database with the three tables and their columns. Never changes an existing file.
+    // Creates Dati.mdb with the starting collection when it is missing. An existing file is not
+    // opened: the start of the program only looks whether it is there.
     EsitoArchivio prepara() const;
+    // Checks that the file is a database with the three tables and their columns.
+    EsitoArchivio verifica() const;
 
     // All rows of a side, in insertion order.
     Esito<QList<Disegno>> elenco(int lato) const;

@@ -1,9 +1,5 @@
 #include "model/EvidenziaColonna.h"
 
-#include "model/Indizi.h"
-
-#include <QStringList>
-
 namespace gridora {
 
 namespace {
@@ -12,14 +8,12 @@ constexpr int RigheEtichetta = 8;
 
 } // namespace
 
-ColonnaEvidenziata evidenziaColonna(const QString& indizioColonna)
+ColonnaEvidenziata evidenziaColonna(const Sequenze& sequenze)
 {
     QString testo;
     int righe = 0;
-    for (const QString& parte : indizioColonna.split(CR, Qt::SkipEmptyParts)) {
-        const QString numero = parte.trimmed();
-        if (numero.isEmpty())
-            continue;
+    for (const int n : sequenze) {
+        const QString numero = QString::number(n);
         testo += numero + CR;
         righe += numero.size() == 1 ? 1 : 3;
     }

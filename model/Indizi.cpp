@@ -63,22 +63,12 @@ Indizi calcolaIndizi(const Segni& segni, int lato)
 {
     Indizi indizi;
     for (int i = 0; i < lato; ++i) {
-        indizi.righe[i] = testoIndizioRiga(sequenzeRiga(segni, lato, i));
-        indizi.colonne[i] = testoIndizioColonna(sequenzeColonna(segni, lato, i));
+        indizi.sequenzeRighe[i] = sequenzeRiga(segni, lato, i);
+        indizi.sequenzeColonne[i] = sequenzeColonna(segni, lato, i);
+        indizi.righe[i] = testoIndizioRiga(indizi.sequenzeRighe[i]);
+        indizi.colonne[i] = testoIndizioColonna(indizi.sequenzeColonne[i]);
     }
     return indizi;
-}
-
-int spostamentoEtichetteRiga(int lato)
-{
-    switch (lato) {
-    case 5:
-        return 20;
-    case 10:
-        return 15;
-    default:
-        return 25;
-    }
 }
 
 } // namespace gridora

@@ -25,14 +25,13 @@ QString testoIndizioRiga(const Sequenze& sequenze);
 QString testoIndizioColonna(const Sequenze& sequenze);
 
 struct Indizi {
-    std::array<QString, LatoMassimo> righe;   // orizzontale(0..14)
-    std::array<QString, LatoMassimo> colonne; // Verticale(0..14)
+    std::array<Sequenze, LatoMassimo> sequenzeRighe;
+    std::array<Sequenze, LatoMassimo> sequenzeColonne;
+    std::array<QString, LatoMassimo> righe;   // texts of orizzontale(0..14)
+    std::array<QString, LatoMassimo> colonne; // texts of Verticale(0..14)
 };
 
 // The clue texts of a board; labels past the side stay empty.
 Indizi calcolaIndizi(const Segni& segni, int lato);
-
-// Extra Top, in twips, that the row labels get inside their frames for each side.
-int spostamentoEtichetteRiga(int lato);
 
 } // namespace gridora

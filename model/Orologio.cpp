@@ -4,8 +4,6 @@ namespace gridora {
 
 namespace {
 
-constexpr int OreLimite = 24;
-
 QString dueCifre(int n)
 {
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
@@ -13,64 +11,43 @@ QString dueCifre(int n)
 
 } // namespace
 
-Orario leggiOrario(const QString& testo)
+QString testoOrario(int secondi)
 {
-    return {testo.mid(0, 2).toInt(), testo.mid(3, 2).toInt(), testo.mid(6, 2).toInt()};
+    return dueCifre(secondi / 3600) + u':' + dueCifre(secondi / 60 % 60) + u':' +
+           dueCifre(secondi % 60);
 }
 
-QString scriviOrario(const Orario& orario)
-{
-    return dueCifre(orario.ore) + u':' + dueCifre(orario.minuti) + u':' + dueCifre(orario.secondi);
-}
-
-bool orarioValido(const QString& testo)
+std::optional<int> secondiDaTesto(const QString& testo)
 {
     if (testo.size() != 8 || testo[2] != u':' || testo[5] != u':')
-        return false;
+        return std::nullopt;
     for (const int i : {0, 1, 3, 4, 6, 7}) {
         if (testo[i] < u'0' || testo[i] > u'9')
-            return false;
+            return std::nullopt;
     }
-    const Orario orario = leggiOrario(testo);
-    return orario.minuti < 60 && orario.secondi < 60;
+    const int ore = testo.mid(0, 2).toInt();
+    const int minuti = testo.mid(3, 2).toInt();
+    const int secondi = testo.mid(6, 2).toInt();
+    if (minuti >= 60 || secondi >= 60)
+        return std::nullopt;
+    return ore * 3600 + minuti * 60 + secondi;
 }
 
-int secondiDi(const QString& testo)
+bool Cronometro::scatto()
 {
-    const Orario orario = leggiOrario(testo);
-    return orario.ore * 3600 + orario.minuti * 60 + orario.secondi;
+    if (m_scaduto)
+        return false;
+    if (++m_secondi < SecondiTetto)
+        return false;
+    m_secondi = SecondiTetto;
+    m_scaduto = true;
+    return true;
 }
 
-Scatto scattoOrologio(const QString& testo, bool tempoScaduto)
+void Cronometro::aggiungiMinuti(int minuti)
 {
-    if (tempoScaduto)
-        return {testo, false};
-    Orario orario = leggiOrario(testo);
-    if (++orario.secondi == 60) {
-        orario.secondi = 0;
-        ++orario.minuti;
-    }
-    if (orario.minuti == 60) {
-        ++orario.ore;
-        orario.minuti = 0;
-        orario.secondi = 0;
-    }
-    if (orario.ore >= OreLimite)
-        return {NessunRecord, true};
-    return {scriviOrario(orario), false};
-}
-
-QString aggiungiMinuti(const QString& testo, int aggiunti)
-{
-    if (secondiDi(testo) >= secondiDi(NessunRecord))
-        return testo;
-    Orario orario = leggiOrario(testo);
-    orario.minuti += aggiunti;
-    if (orario.minuti >= 60) {
-        ++orario.ore;
-        orario.minuti -= 60;
-    }
-    return scriviOrario(orario);
+    if (!m_scaduto)
+        m_secondi += minuti * 60;
 }
 
 void TrattenutaPenalita::tick()

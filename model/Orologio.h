@@ -1,54 +1,46 @@
 #pragma once
 
-// The game clock: its state is the text "HH:MM:SS" that the clock label shows.
+// The game clock in whole seconds: it counts once a second, takes penalties in minutes and stops
+// for good at 24 hours. The text "HH:MM:SS" is only how it is shown and stored.
 
 #include <QString>
+#include <optional>
 
 namespace gridora {
 
-inline const QString OrologioIniziale = QStringLiteral("00:00:00");
-// The ceiling of a game and the time of a mode that has no record.
-inline const QString NessunRecord = QStringLiteral("24:00:00");
+inline constexpr int SecondiTetto = 24 * 3600; // 24:00:00, also the time of a missing record
 
-struct Orario {
-    int ore = 0;
-    int minuti = 0;
-    int secondi = 0;
+// Two digits each for hours, minutes and seconds.
+QString testoOrario(int secondi);
+// The seconds of an "HH:MM:SS" text with minutes and seconds below 60; nothing otherwise.
+std::optional<int> secondiDaTesto(const QString& testo);
+
+class Cronometro {
+public:
+    explicit Cronometro(int secondi = 0) : m_secondi(secondi) {}
+
+    int secondi() const { return m_secondi; }
+    QString testo() const { return testoOrario(m_secondi); }
+    bool scaduto() const { return m_scaduto; } // 24 hours reached: the clock no longer moves
+
+    // One second of play; true at the tick that reaches 24:00:00. A penalty that pushed the time
+    // past 24 hours is brought back to 24:00:00 by the next tick.
+    bool scatto();
+    // An error's penalty; none once the clock has expired.
+    void aggiungiMinuti(int minuti);
+
+private:
+    int m_secondi = 0;
+    bool m_scaduto = false;
 };
 
-// Hours, minutes and seconds from characters 1-2, 4-5 and 7-8; a part that is not a number is 0.
-Orario leggiOrario(const QString& testo);
-// Two digits each.
-QString scriviOrario(const Orario& orario);
-// Exactly "HH:MM:SS" with digits, minutes and seconds below 60.
-bool orarioValido(const QString& testo);
-int secondiDi(const QString& testo);
-
-struct Scatto {
-    QString testo;
-    bool scadutoOra = false; // the clock has just reached 24:00:00: play sound 106 once
-};
-
-// One second of play. A running clock that reaches 24 hours stops at 24:00:00; once the time
-// has expired the text no longer changes.
-Scatto scattoOrologio(const QString& testo, bool tempoScaduto);
-
-// An error's penalty: minutes added with a single carry into the hours, seconds unchanged. A
-// result past 24:00:00 is clamped by the next tick; a clock already at 24:00:00 or beyond is
-// left as it is, so an expired clock stays frozen.
-QString aggiungiMinuti(const QString& testo, int aggiunti);
-
-// Keeps the penalty pointer on screen after an error: started (or restarted) by the error and
-// cleared on the second tick that follows it, so the pointer stays for one to two seconds.
+// Keeps the penalty pointer on the cells after an error: an error switches it on, and the clock
+// lets it go on the second tick that sees it, so it stays for one to two seconds.
 struct TrattenutaPenalita {
     bool attiva = false; // PenalitaAttiva
     int conta = 0;       // ContaPenalita
 
-    void avvia()
-    {
-        attiva = true;
-        conta = 0;
-    }
+    void avvia() { attiva = true; }
     void tick();
 };
 

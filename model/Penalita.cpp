@@ -1,5 +1,7 @@
 #include "model/Penalita.h"
 
+#include "model/Lati.h"
+
 namespace gridora {
 
 PenalitaErrore penalitaErrore(int numeroErrore)
@@ -13,75 +15,27 @@ PenalitaErrore penalitaErrore(int numeroErrore)
     return {QStringLiteral("8MIN"), 8};
 }
 
-QString orologioConAiuto(int lato)
-{
-    switch (lato) {
-    case 5:
-        return QStringLiteral("00:00:30");
-    case 10:
-        return QStringLiteral("00:02:00");
-    default:
-        return QStringLiteral("00:05:00");
-    }
-}
-
 QString suggerimentoAiutoSi(int lato)
 {
-    QString costo;
-    switch (lato) {
-    case 5:
-        costo = QStringLiteral("30 secondi");
-        break;
-    case 10:
-        costo = QStringLiteral("2 minuti");
-        break;
-    default:
-        costo = QStringLiteral("5 minuti");
-        break;
-    }
-    return QString::fromUtf8("Ti verrà attivata, casualmente, una linea verticale ed una "
-                             "orizzontale, con una penalità di ") +
-           costo + u'!';
+    return QStringLiteral("Ti verrà attivata, casualmente, una linea verticale ed una "
+                          "orizzontale, con una penalità di ") +
+           QLatin1String(fattiLato(lato).costoAiuto) + u'!';
 }
 
 QString suggerimentoAiutoNo()
 {
-    return QString::fromUtf8("Nessuna penalità, ma nessun aiuto!");
-}
-
-QString parolaDimensione(int lato)
-{
-    switch (lato) {
-    case 5:
-        return QStringLiteral("Facile");
-    case 10:
-        return QStringLiteral("Medio");
-    default:
-        return QStringLiteral("Difficile");
-    }
+    return QStringLiteral("Nessuna penalità, ma nessun aiuto!");
 }
 
 QString titoloGioco(int lato, bool senzaX, bool senzaErrori)
 {
-    QString titolo = QStringLiteral("GridoraPC          >") + parolaDimensione(lato);
+    QString titolo = QStringLiteral("GridoraPC          >") + QLatin1String(fattiLato(lato).parola);
     if (senzaX)
         titolo += u'X';
     if (senzaErrori)
         titolo += u'S';
     const QString n = QString::number(lato);
     return titolo + QStringLiteral(" (") + n + u'x' + n + QStringLiteral(")<");
-}
-
-int latoQuadratoAnteprima(int lato)
-{
-    switch (lato) {
-    case 5:
-        return 100;
-    case 10:
-        return 50;
-    default:
-        return 35;
-    }
 }
 
 } // namespace gridora

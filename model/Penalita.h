@@ -1,6 +1,6 @@
 #pragma once
 
-// What an error and the starting help cost, and the texts that depend on the board's side.
+// What an error costs, and the texts of the game window that depend on the board's side.
 
 #include <QString>
 
@@ -14,19 +14,11 @@ struct PenalitaErrore {
 // The penalty of the n-th error of a game (n counted from 1); nothing for n below 1.
 PenalitaErrore penalitaErrore(int numeroErrore);
 
-// The clock a game starts from when the starting help is taken.
-QString orologioConAiuto(int lato);
-
 // Tooltips of the "SI" and "NO" answers to the starting help.
 QString suggerimentoAiutoSi(int lato);
 QString suggerimentoAiutoNo();
 
-// "Facile", "Medio" or "Difficile".
-QString parolaDimensione(int lato);
 // "GridoraPC          >DifficileXS (15x15)<": X for Senza X, S for Senza Errori.
 QString titoloGioco(int lato, bool senzaX, bool senzaErrori);
-
-// Side of a preview square, in twips.
-int latoQuadratoAnteprima(int lato);
 
 } // namespace gridora

@@ -13,14 +13,10 @@ ModoRecord modoRecord(bool senzaX, bool senzaErrori)
     return senzaErrori ? ModoRecord::S : ModoRecord::N;
 }
 
-bool nuovoRecord(const QString& tempoGioco, const QString& tempoRecord)
+bool nuovoRecord(int secondiGioco, const QString& tempoRecord)
 {
-    if (!orarioValido(tempoGioco))
-        return false;
-    const int limite = secondiDi(NessunRecord);
-    const int record =
-        orarioValido(tempoRecord) ? std::min(secondiDi(tempoRecord), limite) : limite;
-    return secondiDi(tempoGioco) < record;
+    const int record = std::min(secondiDaTesto(tempoRecord).value_or(SecondiTetto), SecondiTetto);
+    return secondiGioco < record;
 }
 
 QString filtraNomeTitolare(const QString& digitato)

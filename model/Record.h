@@ -14,7 +14,7 @@ ModoRecord modoRecord(bool senzaX, bool senzaErrori);
 
 // True when the game's time is strictly below the record's. A record time that is empty or not
 // "HH:MM:SS" counts as no record (24:00:00); a game that reached 24:00:00 never sets one.
-bool nuovoRecord(const QString& tempoGioco, const QString& tempoRecord);
+bool nuovoRecord(int secondiGioco, const QString& tempoRecord);
 
 // The name box as typed: blanks dropped, at most eight characters kept.
 QString filtraNomeTitolare(const QString& digitato);

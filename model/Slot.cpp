@@ -1,5 +1,7 @@
 #include "model/Slot.h"
 
+#include "model/Lati.h"
+
 #include <algorithm>
 
 namespace gridora {
@@ -14,18 +16,6 @@ int estrai(double valore, int casi)
 {
     const int n = static_cast<int>(std::clamp(valore, 0.0, 1.0) * casi);
     return std::min(n, casi - 1) + 1;
-}
-
-int divisoreColonna(int lato)
-{
-    switch (lato) {
-    case 5:
-        return 15;
-    case 10:
-        return 10;
-    default:
-        return 5;
-    }
 }
 
 double secondi(int ms)
@@ -79,7 +69,7 @@ template <typename Visita> void gira(const GiroSlot& giro, Visita visita)
 
 GiroSlot estraiGiro(double r, double s, int lato)
 {
-    const int a = std::max(estrai(r, 500) / divisoreColonna(lato), 1);
+    const int a = std::max(estrai(r, 500) / fattiLato(lato).divisoreSlot, 1);
     const int b0 = estrai(s, 30);
     // b0 / 15 to the nearest whole number; never a tie for a whole b0.
     const int rigaIniziale = (2 * b0 + 15) / 30;

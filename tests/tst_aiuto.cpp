@@ -1,8 +1,11 @@
 // The starting help through the real game window: the slot machine on the clue labels, the
 // reveal of one column and one row, the penalty, the countdown, and a game finished after it.
 
-#include "BancoGioco.h"
+#include "Banco.h"
+#include "model/Record.h"
 #include "model/Slot.h"
+#include "widgets/Anteprima.h"
+#include "widgets/Forme.h"
 
 #include <QLineEdit>
 
@@ -12,22 +15,29 @@ namespace {
 
 const QColor Evidenziato(0x00, 0xC0, 0xC0);
 
-int evidenziate(const std::array<Etichetta*, LatoMassimo>& etichette)
+struct Evidenziate {
+    int colonne = 0;
+    int righe = 0;
+};
+
+Evidenziate evidenziate(const Tavoliere& t)
 {
-    int n = 0;
-    for (const Etichetta* e : etichette)
-        n += e->sfondo() == Evidenziato ? 1 : 0;
-    return n;
+    Evidenziate e;
+    for (int i = 0; i < LatoMassimo; ++i) {
+        e.colonne += t.coloreIndizioColonna(i) == Evidenziato ? 1 : 0;
+        e.righe += t.coloreIndizioRiga(i) == Evidenziato ? 1 : 0;
+    }
+    return e;
 }
 
-// The solution as rows of '#' and '.', read back from the window.
-QStringList soluzione(const GridoraGame* gioco)
+// The solution as rows of '#' and '.'.
+QStringList soluzione(const Partita& partita)
 {
     QStringList righe;
-    for (int r = 0; r < gioco->Lato; ++r) {
+    for (int r = 0; r < partita.lato(); ++r) {
         QString riga;
-        for (int c = 0; c < gioco->Lato; ++c)
-            riga += gioco->Soluzione[indiceVideo(r, c)] == 1 ? u'#' : u'.';
+        for (int c = 0; c < partita.lato(); ++c)
+            riga += partita.soluzione(r, c) == 1 ? u'#' : u'.';
         righe.append(riga);
     }
     return righe;
@@ -69,13 +79,13 @@ private slots:
         QFETCH(bool, senzaX);
         QFETCH(bool, senzaErrori);
 
-        BancoGioco banco;
+        Banco banco;
         banco.casuale.numeri = {0.0, r, s};
         banco.inizio->NoAudio->setChecked(true); // so the only waits are the help's own
         banco.inizio->NoX->setChecked(senzaX);
         banco.inizio->NoErrori->setChecked(senzaErrori);
         GridoraGame* gioco = banco.apri(lato);
-        QCOMPARE(gioco->hlpYes[0]->toolTip(),
+        QCOMPARE(gioco->controlli().hlpYes[0]->toolTip(),
                  QStringLiteral("Ti verrà attivata, casualmente, una linea verticale ed una "
                                 "orizzontale, con una penalità di ") +
                      costo + u'!');
@@ -83,70 +93,69 @@ private slots:
         const GiroSlot giro = estraiGiro(r, s, lato);
         const int c = colonnaScelta(giro);
         const int riga = rigaScelta(giro);
-        int passiVisti = 0;
+        clicca(gioco->controlli().hlpYes[0]);
+        QCOMPARE(gioco->controlli().tempoG->caption(), penalita);
+        // The spin, one wait at a time: never more than one label per reel highlighted.
+        int passi = 0;
         bool sempreUnaPerBobina = true;
         QList<QColor> coloriNelConto;
-        banco.attesa.durante = [&](double) {
-            ++passiVisti;
-            sempreUnaPerBobina = sempreUnaPerBobina &&
-                                 evidenziate(gioco->tavoliere->Verticale) <= 1 &&
-                                 evidenziate(gioco->tavoliere->orizzontale) <= 1;
-            if (passiVisti > giro.passiColonna + giro.passiRiga) { // the countdown
-                coloriNelConto << gioco->tavoliere->Verticale[c]->sfondo()
-                               << gioco->tavoliere->orizzontale[riga]->sfondo();
+        while (banco.tempo.inAttesa() > 0) {
+            const Evidenziate e = evidenziate(gioco->tavoliere());
+            sempreUnaPerBobina = sempreUnaPerBobina && e.colonne <= 1 && e.righe <= 1;
+            if (++passi > giro.passiColonna + giro.passiRiga) { // the countdown
+                coloriNelConto << gioco->tavoliere().coloreIndizioColonna(c)
+                               << gioco->tavoliere().coloreIndizioRiga(riga);
             }
-        };
-        QTest::mouseClick(gioco->hlpYes[0], Qt::LeftButton);
-        banco.attesa.durante = nullptr;
-
-        QCOMPARE(gioco->tempoG->caption(), penalita);
-        QCOMPARE(gioco->ColonnaAiuto, c);
-        QCOMPARE(gioco->RigaAiuto, riga);
+            banco.tempo.avanza();
+        }
+        QCOMPARE(gioco->colonnaAiuto(), c);
+        QCOMPARE(gioco->rigaAiuto(), riga);
         QVERIFY(sempreUnaPerBobina);
         QCOMPARE(banco.suono.beep_, giro.passiColonna); // beeps whatever "NO AUDIO" says
-        QVERIFY(qAbs(banco.attesa.totale - (attesaTotale(giro) + 4.0)) < 1e-9);
+        QVERIFY(qAbs(banco.tempo.totale - (attesaTotale(giro) + 4.0)) < 1e-9);
         QCOMPARE(coloriNelConto.size(), 8); // four countdown waits, both lines highlighted
         for (const QColor& colore : coloriNelConto)
             QCOMPARE(colore, Evidenziato);
         // After the countdown every label has its own colour back.
         for (int i = 0; i < LatoMassimo; ++i) {
-            QCOMPARE(gioco->tavoliere->Verticale[i]->sfondo(), Tavoliere::coloreIndizio(i));
-            QCOMPARE(gioco->tavoliere->orizzontale[i]->sfondo(), Tavoliere::coloreIndizio(i));
+            QCOMPARE(gioco->tavoliere().coloreIndizioColonna(i), Tavoliere::coloreIndizio(i));
+            QCOMPARE(gioco->tavoliere().coloreIndizioRiga(i), Tavoliere::coloreIndizio(i));
         }
 
         // The reveal.
-        const QStringList righe = soluzione(gioco);
-        int attese = 0;
+        const Partita& partita = *gioco->partita();
+        const QStringList righe = soluzione(partita);
+        int giuste = 0;
         for (int j = 0; j < lato; ++j) {
             for (const QPoint cella : {QPoint(c, j), QPoint(j, riga)}) {
                 const int d = indiceVideo(cella.y(), cella.x());
-                const int q = indiceLogico(cella.y(), cella.x(), lato);
                 if (righe[cella.y()][cella.x()] == u'#') {
-                    QCOMPARE(gioco->Segni[q], 1);
-                    QCOMPARE(gioco->SegniVideo[d], 1);
-                    QCOMPARE(gioco->tavoliere->Image1[d]->immagine(), 101);
-                    QCOMPARE(gioco->tavoliere->Image1[d]->isEnabled(), senzaErrori);
+                    QCOMPARE(partita.segno(cella.y(), cella.x()), Pieno);
+                    QCOMPARE(Banco::immagine(gioco, cella.y(), cella.x()), 101);
+                    QCOMPARE(gioco->tavoliere().cellaAbilitata(cella.y(), cella.x()), senzaErrori);
                 } else {
-                    QCOMPARE(gioco->Segni[q], 2);
-                    QCOMPARE(gioco->SegniVideo[d], 2);
-                    QCOMPARE(gioco->tavoliere->Image1[d]->immagine(),
-                             immagineCella(senzaX ? Vuoto : Croce, tonalita(d)));
+                    QCOMPARE(partita.segno(cella.y(), cella.x()), Croce);
+                    QCOMPARE(Banco::immagine(gioco, cella.y(), cella.x()),
+                             immagineCella(senzaX && partita.soluzione(cella.y(), cella.x()) != 2
+                                               ? Vuoto
+                                               : Croce,
+                                           tonalita(d)));
                 }
             }
-            attese += righe[j][c] == u'#' ? 1 : 0;
-            attese += righe[riga][j] == u'#' && j != c ? 1 : 0;
+            giuste += righe[j][c] == u'#' ? 1 : 0;
+            giuste += righe[riga][j] == u'#' && j != c ? 1 : 0;
         }
-        QCOMPARE(gioco->CaselleGiuste, attese);
-        QTRY_VERIFY(gioco->anteprima->nero(indiceLogico(riga, 0, lato)) ==
-                    (righe[riga][0] == u'#'));
+        QCOMPARE(partita.caselleGiuste(), giuste);
+        QCOMPARE(gioco->controlli().anteprima->nero(indiceLogico(riga, 0, lato)),
+                 righe[riga][0] == u'#');
 
         // The game can be finished and its record stored.
-        BancoGioco::riempiSoluzione(gioco, righe);
-        QVERIFY(gioco->boxfig->isVisible());
-        QVERIFY(gioco->Info->isVisible());
-        QTest::keyClicks(gioco->Text1, QStringLiteral("aiuto"));
-        QTest::mouseClick(gioco->OKREC, Qt::LeftButton);
-        const Disegno d = banco.archivio.carica(lato, gioco->IdScelto).valore;
+        banco.riempiSoluzione(gioco, righe);
+        QVERIFY(gioco->controlli().boxfig->isVisible());
+        QVERIFY(gioco->controlli().Info->isVisible());
+        QTest::keyClicks(gioco->controlli().Text1, QStringLiteral("aiuto"));
+        clicca(gioco->controlli().OKREC);
+        const Disegno d = banco.archivio.carica(lato, gioco->disegno().id).valore;
         const RecordModo& record = d.recordDi(modoRecord(senzaX, senzaErrori));
         QCOMPARE(record.titolare, QStringLiteral("AIUTO"));
         QCOMPARE(record.tempo, penalita);
@@ -155,18 +164,16 @@ private slots:
     // Declining costs nothing, reveals nothing and the countdown does not wait.
     void rifiutoDellAiuto()
     {
-        BancoGioco banco;
+        Banco banco;
         banco.inizio->NoAudio->setChecked(true);
         GridoraGame* gioco = banco.apri(15);
-        QCOMPARE(gioco->hlpYes[1]->toolTip(), QStringLiteral("Nessuna penalità, ma nessun aiuto!"));
-        QCOMPARE(gioco->hlpYes[0]->toolTip(),
-                 QStringLiteral("Ti verrà attivata, casualmente, una linea verticale ed una "
-                                "orizzontale, con una penalità di 5 minuti!"));
-        QTest::mouseClick(gioco->hlpYes[1], Qt::LeftButton);
-        QCOMPARE(gioco->tempoG->caption(), QStringLiteral("00:00:00"));
-        QCOMPARE(gioco->CaselleGiuste, 0);
-        QCOMPARE(gioco->ColonnaAiuto, -1);
-        QCOMPARE(banco.attesa.totale, 0.0);
+        QCOMPARE(gioco->controlli().hlpYes[1]->toolTip(),
+                 QStringLiteral("Nessuna penalità, ma nessun aiuto!"));
+        banco.rispondi(gioco, false);
+        QCOMPARE(gioco->controlli().tempoG->caption(), QStringLiteral("00:00:00"));
+        QCOMPARE(gioco->partita()->caselleGiuste(), 0);
+        QCOMPARE(gioco->colonnaAiuto(), -1);
+        QCOMPARE(banco.tempo.totale, 0.0);
         QCOMPARE(banco.suono.beep_, 0);
     }
 };

@@ -109,7 +109,8 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(vecchio.repeated(200));
         }
-        const EsitoArchivio stato = m_archivio->prepara();
+        QVERIFY(m_archivio->prepara().ok()); // the start only looks whether the file is there
+        const EsitoArchivio stato = m_archivio->verifica();
         QCOMPARE(stato.codice, ErroreArchivio::NonDatabase);
         QVERIFY(!stato.messaggio.isEmpty());
         QCOMPARE(m_archivio->elenco(10).stato.codice, ErroreArchivio::NonDatabase);
@@ -121,7 +122,7 @@ private slots:
     void tabellaOColonnaMancante()
     {
         sql(m_archivio->percorso(), {"CREATE TABLE Disegni5 (Griglia, Pixel, Nome)"});
-        QCOMPARE(m_archivio->prepara().codice, ErroreArchivio::StrutturaErrata);
+        QCOMPARE(m_archivio->verifica().codice, ErroreArchivio::StrutturaErrata);
         QCOMPARE(m_archivio->elenco(5).stato.codice, ErroreArchivio::StrutturaErrata);
         QCOMPARE(m_archivio->elenco(15).stato.codice, ErroreArchivio::StrutturaErrata);
     }

@@ -104,13 +104,6 @@ private slots:
         QCOMPARE(calcolaIndizi(segni, 15).righe[0], QStringLiteral(" 10  4 "));
         QCOMPARE(sequenzeRiga(segni, 15, 0), (Sequenze{10, 4}));
     }
-
-    void spostamentoDelleEtichette()
-    {
-        QCOMPARE(spostamentoEtichetteRiga(5), 20);
-        QCOMPARE(spostamentoEtichetteRiga(10), 15);
-        QCOMPARE(spostamentoEtichetteRiga(15), 25);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestIndizi)

@@ -1,18 +1,18 @@
-// The start window: pointer feedback, highlights and the options it hands to a game.
+// The start window: its composition, pointer feedback under real pointer moves, the highlights,
+// and the games it opens.
 
-#include "BancoGioco.h"
+#include "Banco.h"
 #include "resources/Risorse.h"
-
-#include <QEnterEvent>
+#include "widgets/Forme.h"
 
 using namespace gridora;
 
 namespace {
 
-void entra(QWidget* widget)
+bool stessoPuntatore(const QCursor& puntatore, const char* nome)
 {
-    QEnterEvent evento(QPointF(2, 2), QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)));
-    QCoreApplication::sendEvent(widget, &evento);
+    return puntatore.pixmap().toImage() ==
+           risorse::puntatore(QString::fromLatin1(nome)).pixmap().toImage();
 }
 
 } // namespace
@@ -23,7 +23,7 @@ class TestInizio : public QObject {
 private slots:
     void composizione()
     {
-        BancoGioco banco;
+        Banco banco;
         InizioGioco& inizio = *banco.inizio;
         QCOMPARE(inizio.windowTitle(), QStringLiteral("Gridora"));
         QCOMPARE(inizio.size(), QSize(257, 200));
@@ -39,10 +39,11 @@ private slots:
             QVERIFY(!opzione->isChecked());
     }
 
-    // At most one highlight, the pointer by control, "Istruzioni" yellow under the pointer.
+    // The pointer moves over each control and then a little further inside it: what it shows
+    // must last while the pointer stays there.
     void puntatoreEdEvidenziazioni()
     {
-        BancoGioco banco;
+        Banco banco;
         InizioGioco& inizio = *banco.inizio;
         const QList<Forma*> evidenziazioni = {inizio.facile2, inizio.medio2, inizio.difficile2,
                                               inizio.libero2};
@@ -54,23 +55,37 @@ private slots:
             }
             return v;
         };
+        const auto sopra = [&](const QWidget* controllo) {
+            const QPoint centro = centroInFinestra(controllo);
+            muovi(&inizio, centro - QPoint(3, 0));
+            muovi(&inizio, centro);
+            muovi(&inizio, centro + QPoint(3, 1));
+        };
         QVERIFY(visibili().isEmpty());
-        entra(inizio.medio1);
-        QCOMPARE(visibili(), QList<Forma*>{inizio.medio2});
-        QCOMPARE(inizio.cursor(), risorse::puntatore(u"MANO"));
-        entra(inizio.Libero);
-        QCOMPARE(visibili(), QList<Forma*>{inizio.libero2});
-        entra(inizio.Label1);
+        const QList<QPair<Immagine*, Forma*>> pulsanti = {{inizio.facile1, inizio.facile2},
+                                                          {inizio.medio1, inizio.medio2},
+                                                          {inizio.difficile1, inizio.difficile2},
+                                                          {inizio.Libero, inizio.libero2}};
+        for (const auto& [pulsante, evidenziazione] : pulsanti) {
+            sopra(pulsante);
+            QCOMPARE(visibili(), QList<Forma*>{evidenziazione});
+            QVERIFY(stessoPuntatore(inizio.cursor(), "MANO"));
+        }
+        sopra(inizio.Label1);
         QCOMPARE(visibili(), QList<Forma*>{inizio.libero2}); // left as it was
         QCOMPARE(inizio.Label1->coloreTesto(), QColor(0xFF, 0xFF, 0x00));
-        entra(inizio.NoX);
+        QVERIFY(stessoPuntatore(inizio.cursor(), "MANO"));
+        sopra(inizio.NoX);
         QVERIFY(visibili().isEmpty());
-        QCOMPARE(inizio.cursor(), risorse::puntatore(u"PENNA"));
+        QVERIFY(stessoPuntatore(inizio.cursor(), "PENNA"));
         QCOMPARE(inizio.Label1->coloreTesto(), QColor(0xFF, 0xFF, 0x00));
-        entra(inizio.NoErrori);
+        sopra(inizio.NoAudio); // changes nothing
+        QVERIFY(stessoPuntatore(inizio.cursor(), "PENNA"));
+        sopra(inizio.NoErrori);
+        QVERIFY(stessoPuntatore(inizio.cursor(), "PENNA"));
         QCOMPARE(inizio.Label1->coloreTesto(), QColor(Qt::black));
-        entra(inizio.facile1);
-        BancoGioco::muovi(&inizio);
+        sopra(inizio.medio1);
+        muovi(&inizio, QPoint(140, 55)); // the free area below the title
         QVERIFY(visibili().isEmpty());
         QCOMPARE(inizio.cursor().shape(), Qt::ArrowCursor);
     }
@@ -78,12 +93,12 @@ private slots:
     // A highlight shows its button inverted and leaves the others as they are.
     void evidenziazioneInverte()
     {
-        BancoGioco banco;
+        Banco banco;
         InizioGioco& inizio = *banco.inizio;
         const QRect facile = inizio.facile1->geometry();
         const QRect medio = inizio.medio1->geometry();
         const QImage prima = inizio.grab().toImage();
-        entra(inizio.facile1);
+        muovi(&inizio, facile.center());
         const QImage dopo = inizio.grab().toImage();
         const QPoint dentro = facile.center();
         QCOMPARE(dopo.pixel(dentro) & 0xFFFFFF, ~prima.pixel(dentro) & 0xFFFFFF);
@@ -93,22 +108,25 @@ private slots:
     // Two games in a row, each in a fresh window; the options are still there after the first.
     void duePartiteDiSeguito()
     {
-        BancoGioco banco;
+        Banco banco;
         banco.metti(5, {{QStringLiteral("Punto"), {"#....", ".....", ".....", ".....", "....."}}});
         banco.inizio->NoX->setChecked(true);
         GridoraGame* primo = banco.apri(5);
+        QVERIFY(!banco.inizio->isVisible());
+        QVERIFY(primo->parametri().senzaX);
         QPointer<GridoraGame> guardia(primo);
-        QTest::mouseClick(primo->hlpYes[1], Qt::LeftButton);
-        BancoGioco::clic(primo, 0, 0);
-        QTest::mouseClick(primo->Image3, Qt::LeftButton);
+        banco.rispondi(primo, false);
+        banco.clic(primo, 0, 0);
+        clicca(primo->controlli().Image3);
         QTRY_VERIFY(!guardia);
         QVERIFY(banco.inizio->isVisible());
         QVERIFY(banco.inizio->NoX->isChecked());
         GridoraGame* secondo = banco.apri(5);
         QVERIFY(secondo);
-        QCOMPARE(secondo->Errori, 0);
-        QVERIFY(secondo->NomeFig->caption().isEmpty());
-        QVERIFY(secondo->richhlp->isVisible());
+        QVERIFY(secondo != primo || !guardia);
+        QVERIFY(!secondo->partita());
+        QVERIFY(secondo->controlli().NomeFig->caption().isEmpty());
+        QVERIFY(secondo->controlli().richhlp->isVisible());
     }
 };
 

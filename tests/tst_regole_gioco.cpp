@@ -4,7 +4,6 @@
 #include "model/Orologio.h"
 #include "model/Penalita.h"
 #include "model/Record.h"
-#include "model/Indizi.h"
 
 #include <QTest>
 
@@ -26,57 +25,57 @@ private slots:
     void orariLetti_data()
     {
         QTest::addColumn<QString>("testo");
-        QTest::addColumn<bool>("valido");
-        QTest::addColumn<int>("secondi");
+        QTest::addColumn<int>("secondi"); // -1: not a time
 
-        QTest::newRow("inizio") << "00:00:00" << true << 0;
-        QTest::newRow("ogni parte al suo posto") << "01:02:03" << true << 3723;
-        QTest::newRow("ultimo secondo") << "23:59:59" << true << 86399;
-        QTest::newRow("tetto") << "24:00:00" << true << 86400;
-        QTest::newRow("oltre il tetto") << "24:06:17" << true << 86777;
-        QTest::newRow("vuoto") << "" << false << 0;
-        QTest::newRow("senza zeri") << "0:5:10" << false << -1;
-        QTest::newRow("minuti oltre 59") << "00:60:00" << false << -1;
-        QTest::newRow("separatore sbagliato") << "00.10.00" << false << -1;
-        QTest::newRow("lettere") << "0a:10:00" << false << -1;
+        QTest::newRow("inizio") << "00:00:00" << 0;
+        QTest::newRow("ogni parte al suo posto") << "01:02:03" << 3723;
+        QTest::newRow("ultimo secondo") << "23:59:59" << 86399;
+        QTest::newRow("tetto") << "24:00:00" << 86400;
+        QTest::newRow("oltre il tetto") << "24:06:17" << 86777;
+        QTest::newRow("vuoto") << "" << -1;
+        QTest::newRow("senza zeri") << "0:5:10" << -1;
+        QTest::newRow("minuti oltre 59") << "00:60:00" << -1;
+        QTest::newRow("separatore sbagliato") << "00.10.00" << -1;
+        QTest::newRow("lettere") << "0a:10:00" << -1;
     }
     void orariLetti()
     {
         QFETCH(QString, testo);
-        QFETCH(bool, valido);
         QFETCH(int, secondi);
 
-        QCOMPARE(orarioValido(testo), valido);
+        QCOMPARE(secondiDaTesto(testo).value_or(-1), secondi);
         if (secondi >= 0)
-            QCOMPARE(secondiDi(testo), secondi);
+            QCOMPARE(testoOrario(secondi), testo);
     }
 
-    void scatto_data()
+    // The clock never shows 60 minutes or 60 seconds, and stops for good at 24 hours.
+    void scatti_data()
     {
-        QTest::addColumn<QString>("prima");
-        QTest::addColumn<bool>("scaduto");
+        QTest::addColumn<int>("prima");
         QTest::addColumn<QString>("dopo");
         QTest::addColumn<bool>("scadutoOra");
 
-        QTest::newRow("un secondo") << "00:00:00" << false << "00:00:01" << false;
-        QTest::newRow("riporto nei minuti") << "00:00:59" << false << "00:01:00" << false;
-        QTest::newRow("riporto nelle ore") << "00:59:59" << false << "01:00:00" << false;
-        QTest::newRow("ore a due cifre") << "09:59:59" << false << "10:00:00" << false;
-        QTest::newRow("scade") << "23:59:59" << false << "24:00:00" << true;
-        QTest::newRow("oltre il tetto dopo una penalità")
-            << "24:06:17" << false << "24:00:00" << true;
-        QTest::newRow("già scaduto") << "24:00:00" << true << "24:00:00" << false;
+        QTest::newRow("un secondo") << 0 << "00:00:01" << false;
+        QTest::newRow("riporto nei minuti") << 59 << "00:01:00" << false;
+        QTest::newRow("riporto nelle ore") << 3599 << "01:00:00" << false;
+        QTest::newRow("ore a due cifre") << 35999 << "10:00:00" << false;
+        QTest::newRow("scade") << 86399 << "24:00:00" << true;
     }
-    void scatto()
+    void scatti()
     {
-        QFETCH(QString, prima);
-        QFETCH(bool, scaduto);
+        QFETCH(int, prima);
         QFETCH(QString, dopo);
         QFETCH(bool, scadutoOra);
 
-        const Scatto s = scattoOrologio(prima, scaduto);
-        QCOMPARE(s.testo, dopo);
-        QCOMPARE(s.scadutoOra, scadutoOra);
+        Cronometro orologio(prima);
+        QCOMPARE(orologio.scatto(), scadutoOra);
+        QCOMPARE(orologio.testo(), dopo);
+        QCOMPARE(orologio.scaduto(), scadutoOra);
+        if (scadutoOra) { // frozen: no more seconds, no more penalties, no second sound
+            QVERIFY(!orologio.scatto());
+            orologio.aggiungiMinuti(8);
+            QCOMPARE(orologio.testo(), QStringLiteral("24:00:00"));
+        }
     }
 
     void penalitaSulloOrologio_data()
@@ -90,7 +89,6 @@ private slots:
         QTest::newRow("minuti esatti all'ora") << "00:52:00" << 8 << "01:00:00";
         QTest::newRow("ore a due cifre") << "09:59:30" << 4 << "10:03:30";
         QTest::newRow("oltre il tetto") << "23:58:17" << 8 << "24:06:17";
-        QTest::newRow("scaduto resta fermo") << "24:00:00" << 4 << "24:00:00";
     }
     void penalitaSulloOrologio()
     {
@@ -98,18 +96,19 @@ private slots:
         QFETCH(int, minuti);
         QFETCH(QString, dopo);
 
-        QCOMPARE(aggiungiMinuti(prima, minuti), dopo);
+        Cronometro orologio(*secondiDaTesto(prima));
+        orologio.aggiungiMinuti(minuti);
+        QCOMPARE(orologio.testo(), dopo);
     }
 
-    // A penalty that crosses 24 hours expires the game on the next tick, and only once.
+    // A penalty that crosses 24 hours shows for one tick; the next expires the game, once.
     void penalitaOltreIlTetto()
     {
-        const Scatto primo = scattoOrologio(aggiungiMinuti("23:58:17", 8), false);
-        QCOMPARE(primo.testo, NessunRecord);
-        QVERIFY(primo.scadutoOra);
-        const Scatto secondo = scattoOrologio(aggiungiMinuti(primo.testo, 8), true);
-        QCOMPARE(secondo.testo, NessunRecord);
-        QVERIFY(!secondo.scadutoOra);
+        Cronometro orologio(*secondiDaTesto("23:58:17"));
+        orologio.aggiungiMinuti(8);
+        QVERIFY(orologio.scatto());
+        QCOMPARE(orologio.testo(), QStringLiteral("24:00:00"));
+        QVERIFY(!orologio.scatto());
     }
 
     // 'e' an error, 't' a tick; after each event, whether the pointer is still held.
@@ -124,10 +123,10 @@ private slots:
                                    << "1100";
         QTest::newRow("errore a metà secondo") << "tett"
                                                << "0110";
-        QTest::newRow("un nuovo errore riparte") << "etett"
-                                                 << "11110";
+        QTest::newRow("un errore non riparte il conto") << "etett"
+                                                        << "11100";
         QTest::newRow("errori in fila") << "eetet"
-                                        << "11111";
+                                        << "11110";
     }
     void trattenutaPenalita()
     {
@@ -172,7 +171,7 @@ private slots:
 
     void record_data()
     {
-        QTest::addColumn<QString>("gioco");
+        QTest::addColumn<QString>("gioco"); // the clock as it shows
         QTest::addColumn<QString>("record");
         QTest::addColumn<bool>("nuovo");
 
@@ -203,7 +202,7 @@ private slots:
         QFETCH(QString, record);
         QFETCH(bool, nuovo);
 
-        QCOMPARE(nuovoRecord(gioco, record), nuovo);
+        QCOMPARE(nuovoRecord(*secondiDaTesto(gioco), record), nuovo);
     }
 
     void nomeTitolare_data()
@@ -243,7 +242,6 @@ private slots:
         QCOMPARE(nomeTitolareAccettabile(nome), ok);
     }
 
-    // The input is the small label's text exactly as the clue computation writes it.
     void colonnaEvidenziata_data()
     {
         QTest::addColumn<QList<int>>("sequenze");
@@ -266,8 +264,7 @@ private slots:
         QFETCH(QString, testo);
         QFETCH(bool, bordo);
 
-        const QString indizio = testoIndizioColonna(Sequenze(sequenze.begin(), sequenze.end()));
-        const ColonnaEvidenziata c = evidenziaColonna(indizio);
+        const ColonnaEvidenziata c = evidenziaColonna(Sequenze(sequenze.begin(), sequenze.end()));
         QCOMPARE(c.testo, testo);
         QCOMPARE(c.bordo, bordo);
     }

@@ -2,12 +2,11 @@
 //   ./build/tools/istantanee OUTPUT_DIR
 // (run with QT_QPA_PLATFORM=offscreen where there is no display)
 
-#include "BancoGioco.h"
+#include "Banco.h"
 #include "model/Slot.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QEnterEvent>
 #include <QLineEdit>
 
 using namespace gridora;
@@ -21,10 +20,16 @@ void salva(QWidget* finestra, const QString& nome)
     finestra->grab().save(QDir(cartella).filePath(nome + QStringLiteral(".png")));
 }
 
-void entra(QWidget* widget)
+QStringList soluzione(const Partita& partita)
 {
-    QEnterEvent evento(QPointF(2, 2), QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)));
-    QCoreApplication::sendEvent(widget, &evento);
+    QStringList righe;
+    for (int r = 0; r < partita.lato(); ++r) {
+        QString riga;
+        for (int c = 0; c < partita.lato(); ++c)
+            riga += partita.soluzione(r, c) == 1 ? u'#' : u'.';
+        righe << riga;
+    }
+    return righe;
 }
 
 } // namespace
@@ -38,63 +43,57 @@ int main(int argc, char* argv[])
     QDir().mkpath(cartella);
 
     {
-        BancoGioco banco;
+        Banco banco;
         salva(banco.inizio.get(), QStringLiteral("inizio"));
-        entra(banco.inizio->medio1);
-        entra(banco.inizio->Label1);
-        salva(banco.inizio.get(), QStringLiteral("inizio_evidenziato"));
+        for (const QWidget* sopra : std::initializer_list<const QWidget*>{
+                 banco.inizio->facile1, banco.inizio->medio1, banco.inizio->difficile1,
+                 banco.inizio->Libero, banco.inizio->Label1}) {
+            muovi(banco.inizio.get(), centroInFinestra(sopra));
+            muovi(banco.inizio.get(), centroInFinestra(sopra) + QPoint(2, 1));
+            salva(banco.inizio.get(), QStringLiteral("inizio_sopra_") + sopra->objectName() +
+                                          QString::number(sopra->y()));
+        }
     }
     {
-        BancoGioco banco;
+        Banco banco;
         banco.inizio->NoAudio->setChecked(true);
         GridoraGame* gioco = banco.apri(15);
         salva(gioco, QStringLiteral("gioco_domanda"));
-        QTest::mouseClick(gioco->hlpYes[1], Qt::LeftButton);
+        banco.rispondi(gioco, false);
+        const Partita& partita = *gioco->partita();
         // Some fills, some crosses, two errors.
         int pieni = 0, errori = 0;
         for (int i = 0; i < 15 * 6; ++i) {
-            const int d = indiceVideo(i / 15, i % 15);
-            if (gioco->Soluzione[d] == 1 && pieni < 25) {
-                BancoGioco::clic(gioco, i / 15, i % 15);
+            const int r = i / 15, c = i % 15;
+            if (partita.soluzione(r, c) == 1 && pieni < 25) {
+                banco.clic(gioco, r, c);
                 ++pieni;
-            } else if (gioco->Soluzione[d] == 0 && errori < 2 && i % 7 == 3) {
-                BancoGioco::clic(gioco, i / 15, i % 15);
+            } else if (partita.soluzione(r, c) == 0 && errori < 2 && i % 7 == 3) {
+                banco.clic(gioco, r, c);
                 ++errori;
-            } else if (gioco->Soluzione[d] == 0 && i % 3 == 0) {
-                BancoGioco::clic(gioco, i / 15, i % 15, Qt::RightButton);
+            } else if (partita.soluzione(r, c) == 0 && i % 3 == 0) {
+                banco.clic(gioco, r, c, Qt::RightButton);
             }
         }
-        QTest::qWait(20);
-        BancoGioco::muovi(gioco->tavoliere->Image1[indiceVideo(2, 6)]);
+        muovi(gioco, gioco->tavoliere().rettangoloCella(2, 6).center());
         salva(gioco, QStringLiteral("gioco_in_corso"));
-        QStringList righe;
-        for (int r = 0; r < 15; ++r) {
-            QString riga;
-            for (int c = 0; c < 15; ++c)
-                riga += gioco->Soluzione[indiceVideo(r, c)] == 1 ? u'#' : u'.';
-            righe << riga;
-        }
-        BancoGioco::riempiSoluzione(gioco, righe);
-        QTest::keyClicks(gioco->Text1, QStringLiteral("mario"));
-        QTest::qWait(20);
+        banco.riempiSoluzione(gioco, soluzione(partita));
+        QTest::keyClicks(gioco->controlli().Text1, QStringLiteral("mario"));
         salva(gioco, QStringLiteral("gioco_risolto_record"));
     }
     {
-        BancoGioco banco;
+        Banco banco;
         banco.inizio->NoAudio->setChecked(true);
         banco.casuale.numeri = {0.3, 0.62, 0.4};
         GridoraGame* gioco = banco.apri(10);
         const GiroSlot giro = estraiGiro(0.62, 0.4, 10);
-        int passo = 0;
-        banco.attesa.durante = [&](double) {
-            ++passo;
+        clicca(gioco->controlli().hlpYes[0]);
+        for (int passo = 1; banco.tempo.avanza(); ++passo) {
             if (passo == giro.passiColonna / 2)
                 salva(gioco, QStringLiteral("aiuto_slot"));
             if (passo == giro.passiColonna + giro.passiRiga + 1)
                 salva(gioco, QStringLiteral("aiuto_conto_alla_rovescia"));
-        };
-        QTest::mouseClick(gioco->hlpYes[0], Qt::LeftButton);
-        banco.attesa.durante = nullptr;
+        }
         salva(gioco, QStringLiteral("aiuto_dopo"));
     }
     return 0;

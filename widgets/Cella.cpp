@@ -1,6 +1,7 @@
 #include "widgets/Cella.h"
 
 #include "resources/Risorse.h"
+#include "widgets/Tavoliere.h"
 #include "widgets/Twips.h"
 
 #include <QHash>
@@ -28,7 +29,8 @@ const QPixmap& pixmapCella(int numero)
 
 } // namespace
 
-Cella::Cella(QWidget* area, int indice) : QWidget(area), m_indice(indice)
+Cella::Cella(QWidget* area, Tavoliere* tavoliere, int indice)
+    : QWidget(area), m_tavoliere(tavoliere), m_indice(indice)
 {
     const int riga = indice / 15;
     const int colonna = indice % 15;
@@ -44,6 +46,28 @@ void Cella::setImmagine(int numero)
     update();
 }
 
+void Cella::setAbilitata(bool abilitata)
+{
+    if (abilitata == m_abilitata)
+        return;
+    m_abilitata = abilitata;
+    applicaPuntatore();
+}
+
+void Cella::setPuntatore(const QCursor& puntatore)
+{
+    m_puntatore = puntatore;
+    applicaPuntatore();
+}
+
+void Cella::applicaPuntatore()
+{
+    if (m_abilitata)
+        setCursor(m_puntatore);
+    else
+        unsetCursor();
+}
+
 void Cella::paintEvent(QPaintEvent*)
 {
     if (m_numero == 0)
@@ -53,18 +77,24 @@ void Cella::paintEvent(QPaintEvent*)
 
 void Cella::mousePressEvent(QMouseEvent* evento)
 {
+    if (!m_abilitata) {
+        evento->ignore();
+        return;
+    }
     evento->accept();
+    m_tavoliere->premuta(m_indice, evento->button());
 }
 
 void Cella::mouseReleaseEvent(QMouseEvent* evento)
 {
-    emit rilasciata(m_indice, evento->button());
+    evento->accept();
+    m_tavoliere->rilasciata(m_indice, evento->button());
 }
 
 void Cella::mouseMoveEvent(QMouseEvent* evento)
 {
-    emit mossa(m_indice);
-    QWidget::mouseMoveEvent(evento);
+    evento->accept();
+    m_tavoliere->mossa(m_indice, mapToParent(evento->position().toPoint()), evento->buttons());
 }
 
 } // namespace gridora

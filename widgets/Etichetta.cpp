@@ -4,6 +4,7 @@
 
 #include <QCursor>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace gridora {
 
@@ -63,6 +64,33 @@ QColor Etichetta::coloreTesto() const
 void Etichetta::setBordo(bool bordo)
 {
     setFrameShape(bordo ? QFrame::Box : QFrame::NoFrame);
+}
+
+void Etichetta::setPassoRighe(int pixel)
+{
+    if (pixel == m_passoRighe)
+        return;
+    m_passoRighe = pixel;
+    update();
+}
+
+void Etichetta::paintEvent(QPaintEvent* evento)
+{
+    if (m_passoRighe <= 0) {
+        QLabel::paintEvent(evento);
+        return;
+    }
+    QFrame::paintEvent(evento);
+    QPainter p(this);
+    p.setFont(font());
+    p.setPen(palette().color(QPalette::WindowText));
+    const QRect dentro = contentsRect();
+    const QStringList righe = m_caption.split(QChar(13));
+    for (int i = 0; i < righe.size(); ++i) {
+        const QRect riga(dentro.left(), dentro.top() + i * m_passoRighe, dentro.width(),
+                         fontMetrics().height());
+        p.drawText(riga, int(alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop, righe[i]);
+    }
 }
 
 void Etichetta::mousePressEvent(QMouseEvent* evento)

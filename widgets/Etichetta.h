@@ -24,12 +24,16 @@ public:
     QColor coloreTesto() const;
     void setBordo(bool bordo);
     bool bordo() const { return frameShape() == QFrame::Box; }
+    // Lines of the caption drawn this many pixels apart instead of the font's own spacing
+    // (0: the font's spacing), for a clue that would not fit otherwise.
+    void setPassoRighe(int pixel);
 
 signals:
     void rilasciata(Qt::MouseButton pulsante);
     void mossa();
 
 protected:
+    void paintEvent(QPaintEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
     void mouseMoveEvent(QMouseEvent* evento) override;
@@ -37,6 +41,7 @@ protected:
 private:
     QString m_caption;
     QColor m_sfondo;
+    int m_passoRighe = 0;
 };
 
 // A label that acts as a button: the pointer "MANO" over it, an optional text colour while the

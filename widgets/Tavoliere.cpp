@@ -1,11 +1,18 @@
 #include "widgets/Tavoliere.h"
 
-#include "model/Indizi.h"
+#include "model/Lati.h"
+#include "widgets/Cella.h"
+#include "widgets/Etichetta.h"
+#include "widgets/Forme.h"
 #include "widgets/Twips.h"
 
 namespace gridora {
 
 namespace {
+
+constexpr int Passo = 240; // twips between cells and between row labels
+
+const QColor Rosso(0xFF, 0x00, 0x00);
 
 QWidget* cornice(QWidget* finestra, int left, int top, int width, int height)
 {
@@ -14,16 +21,18 @@ QWidget* cornice(QWidget* finestra, int left, int top, int width, int height)
     return frame;
 }
 
+QRect nellaFinestra(const QWidget* widget)
+{
+    return QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
+}
+
 } // namespace
 
 Tavoliere::Tavoliere(QWidget* finestra) : QObject(finestra)
 {
-    area = cornice(finestra, 1095, 1215, 3615, 3615);
-    for (int i = 0; i < CelleVideo; ++i) {
-        Image1[i] = new Cella(area, i);
-        connect(Image1[i], &Cella::rilasciata, this, &Tavoliere::cellaRilasciata);
-        connect(Image1[i], &Cella::mossa, this, &Tavoliere::cellaMossa);
-    }
+    m_area = cornice(finestra, 1095, 1215, 3615, 3615);
+    for (int i = 0; i < CelleVideo; ++i)
+        m_celle[i] = new Cella(m_area, this, i);
     creaLinee();
     creaCornici(finestra);
 }
@@ -32,67 +41,132 @@ void Tavoliere::creaLinee()
 {
     struct Tratto {
         int x1, y1, x2, y2;
-        QColor colore;
-        int spessore;
     };
-    const std::array<Tratto, 4> quindiciDisegno = {{{1200, 0, 1200, 3600, "#FF8080", 2},
-                                                    {2400, 0, 2400, 3600, "#FF8080", 1},
-                                                    {0, 1200, 3600, 1200, "#FF8080", 1},
-                                                    {0, 2400, 3600, 2400, "#FF8080", 1}}};
-    const std::array<Tratto, 4> dieciDisegno = {{{1200, 0, 1200, 1200, "#FF0000", 1},
-                                                 {1200, 1200, 1200, 2400, "#FF0000", 1},
-                                                 {1200, 1200, 0, 1200, "#FF8080", 1},
-                                                 {2400, 1200, 1200, 1200, "#FF8080", 1}}};
+    // Every board set-up draws them red and two pixels wide.
+    const std::array<Tratto, 4> quindici = {{{1200, 0, 1200, 3600},
+                                             {2400, 0, 2400, 3600},
+                                             {0, 1200, 3600, 1200},
+                                             {0, 2400, 3600, 2400}}};
+    const std::array<Tratto, 4> dieci = {{{1200, 0, 1200, 1200},
+                                          {1200, 1200, 1200, 2400},
+                                          {1200, 1200, 0, 1200},
+                                          {2400, 1200, 1200, 1200}}};
     const auto crea = [this](const Tratto& t) {
-        auto* linea = new Linea(area);
+        auto* linea = new Linea(m_area);
         linea->setEstremi(t.x1, t.y1, t.x2, t.y2);
-        linea->setColore(t.colore);
-        linea->setSpessore(t.spessore);
+        linea->setColore(Rosso);
+        linea->setSpessore(2);
         linea->hide();
         return linea;
     };
     for (int j = 0; j < 4; ++j) {
-        quindici[j] = crea(quindiciDisegno[j]);
-        dieci[j] = crea(dieciDisegno[j]);
+        m_quindici[j] = crea(quindici[j]);
+        m_dieci[j] = crea(dieci[j]);
     }
 }
 
 void Tavoliere::creaCornici(QWidget* finestra)
 {
-    d1 = cornice(finestra, 1095, 255, 1215, 975);
-    d2 = cornice(finestra, 2295, 255, 1215, 975);
-    d3 = cornice(finestra, 3495, 255, 1215, 975);
-    v1 = cornice(finestra, 240, 1230, 855, 1215);
-    v2 = cornice(finestra, 240, 2430, 855, 1215);
-    v3 = cornice(finestra, 240, 3630, 855, 1215);
-    const std::array colonne = {d1, d2, d3};
-    const std::array righe = {v1, v2, v3};
+    for (int f = 0; f < 3; ++f) {
+        m_d[f] = cornice(finestra, 1095 + 1200 * f, 255, 1215, 975);
+        m_v[f] = cornice(finestra, 240, 1230 + 1200 * f, 855, 1215);
+    }
     const QFont font = carattere(6.75);
     for (int k = 0; k < LatoMassimo; ++k) {
-        auto* verticale = new Etichetta(colonne[k / 5]);
-        posiziona(verticale, k == 0 ? -20 : 240 * (k % 5), 0, 255, 1050);
+        auto* verticale = new Etichetta(m_d[k / 5]);
+        posiziona(verticale, k == 0 ? -20 : Passo * (k % 5), 0, 255, 1050);
         verticale->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         verticale->setFont(font);
         verticale->setMouseTracking(true);
-        connect(verticale, &Etichetta::mossa, this, [this, k] { emit verticaleMossa(k); });
-        Verticale[k] = verticale;
+        connect(verticale, &Etichetta::mossa, this, [this, k] { emit colonnaSorvolata(k); });
+        m_verticale[k] = verticale;
 
-        box[k] = new Forma(righe[k / 5]);
-        posiziona(box[k], 0, 240 * (k % 5), 855, 255);
-        box[k]->setBordo(false);
-        box[k]->setRiempimento(coloreIndizio(k));
+        m_box[k] = new Forma(m_v[k / 5]);
+        posiziona(m_box[k], 0, Passo * (k % 5), 855, 255);
+        m_box[k]->setBordo(false);
+        m_box[k]->setRiempimento(coloreIndizio(k));
 
-        auto* orizz = new Etichetta(righe[k / 5]);
-        posiziona(orizz, 0, 240 * (k % 5), 855, 255);
-        orizz->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        orizz->setFont(font);
-        orizz->setMouseTracking(true);
-        connect(orizz, &Etichetta::mossa, this, [this, k] { emit orizzontaleMossa(k); });
-        orizzontale[k] = orizz;
+        auto* orizzontale = new Etichetta(m_v[k / 5]);
+        posiziona(orizzontale, 0, Passo * (k % 5), 855, 255);
+        orizzontale->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        orizzontale->setFont(font);
+        orizzontale->setMouseTracking(true);
+        connect(orizzontale, &Etichetta::mossa, this, [this, k] { emit rigaSorvolata(k); });
+        m_orizzontale[k] = orizzontale;
     }
-    coloraIndizi();
-    d2->hide();
-    d3->hide();
+    ripristinaColoriIndizi();
+    m_d[1]->hide();
+    m_d[2]->hide();
+}
+
+void Tavoliere::setLato(int lato)
+{
+    m_lato = lato;
+    const FattiLato& fatti = fattiLato(lato);
+    posiziona(m_area, fatti.area.x(), fatti.area.y(), fatti.latoArea, fatti.latoArea);
+    for (int f = 0; f < fatti.cornici(); ++f) {
+        sposta(m_d[f], fatti.cornici_d[f].x(), fatti.cornici_d[f].y());
+        sposta(m_v[f], fatti.cornici_v[f].x(), fatti.cornici_v[f].y());
+    }
+    for (Cella* c : m_celle) {
+        const bool usata = cellaVisibile(c->indice(), lato);
+        c->setImmagine(usata ? immagineCella(Vuoto, tonalita(c->indice())) : 0);
+        c->setAbilitata(false);
+        c->setVisible(usata);
+    }
+    for (int i = 0; i < LatoMassimo; ++i) {
+        m_verticale[i]->setCaption({});
+        m_orizzontale[i]->setCaption({});
+    }
+    for (int j = 0; j < 4; ++j) {
+        m_dieci[j]->setVisible(lato == 10);
+        m_quindici[j]->setVisible(lato == 15);
+        (lato == 10 ? m_dieci[j] : m_quindici[j])->raise();
+    }
+    for (int f = 0; f < 3; ++f) {
+        m_d[f]->setVisible(f < fatti.cornici());
+        m_v[f]->setVisible(f < fatti.cornici());
+    }
+    m_premuta = -1;
+}
+
+Cella* Tavoliere::cella(int riga, int colonna) const
+{
+    return m_celle[indiceVideo(riga, colonna)];
+}
+
+void Tavoliere::mostraSegno(int riga, int colonna, Segno segno)
+{
+    cella(riga, colonna)->setImmagine(immagineCella(segno, tonalita(indiceVideo(riga, colonna))));
+}
+
+int Tavoliere::immagine(int riga, int colonna) const
+{
+    return cella(riga, colonna)->immagine();
+}
+
+void Tavoliere::mostraIndizi(const Indizi& indizi)
+{
+    const int spostamento = fattiLato(m_lato).spostamentoRigheIndizio;
+    // Seven or eight runs would not fit the frame's 65 pixels at the font's own line spacing.
+    const int altezzaCornice = px(975) - 1;
+    for (int i = 0; i < LatoMassimo; ++i) {
+        const auto righe = static_cast<int>(indizi.sequenzeColonne[i].size());
+        m_verticale[i]->setPassoRighe(righe > RigheIndizioColonna ? altezzaCornice / righe : 0);
+        m_verticale[i]->setCaption(indizi.colonne[i]);
+        m_orizzontale[i]->setCaption(indizi.righe[i]);
+        sposta(m_orizzontale[i], 0, Passo * (i % 5) + spostamento);
+    }
+}
+
+QString Tavoliere::indizioRiga(int riga) const
+{
+    return m_orizzontale[riga]->caption();
+}
+
+QString Tavoliere::indizioColonna(int colonna) const
+{
+    return m_verticale[colonna]->caption();
 }
 
 QColor Tavoliere::coloreIndizio(int indice)
@@ -100,80 +174,136 @@ QColor Tavoliere::coloreIndizio(int indice)
     return indice % 2 == 0 ? QColor(0x00, 0xFF, 0xFF) : QColor(0xC0, 0xFF, 0xFF);
 }
 
-void Tavoliere::coloraIndizi()
+QColor Tavoliere::coloreIndizioColonna(int colonna) const
+{
+    return m_verticale[colonna]->sfondo();
+}
+
+void Tavoliere::setColoreIndizioColonna(int colonna, const QColor& colore)
+{
+    m_verticale[colonna]->setSfondo(colore);
+}
+
+QColor Tavoliere::coloreIndizioRiga(int riga) const
+{
+    return m_orizzontale[riga]->sfondo();
+}
+
+void Tavoliere::setColoreIndizioRiga(int riga, const QColor& colore)
+{
+    m_orizzontale[riga]->setSfondo(colore);
+}
+
+void Tavoliere::ripristinaColoriIndizi()
 {
     for (int i = 0; i < LatoMassimo; ++i) {
-        Verticale[i]->setSfondo(coloreIndizio(i));
-        orizzontale[i]->setSfondo(coloreIndizio(i));
+        m_verticale[i]->setSfondo(coloreIndizio(i));
+        m_orizzontale[i]->setSfondo(coloreIndizio(i));
     }
 }
 
-void Tavoliere::Pulisci()
+void Tavoliere::setBordoIndizioColonna(int colonna, bool bordo)
 {
-    if (Caricato == 0) {
-        for (Cella* cella : Image1)
-            cella->setImmagine(0);
-    }
-    for (int j = 0; j < 4; ++j) {
-        for (Linea* linea : {dieci[j], quindici[j]}) {
-            linea->hide();
-            linea->setColore(QColor(0xFF, 0, 0));
-            linea->setSpessore(2);
-        }
-    }
-    for (QWidget* frame : {d1, d2, d3, v1, v2, v3})
-        frame->hide();
+    m_verticale[colonna]->setBordo(bordo);
 }
 
-void Tavoliere::disegna(int Schema)
+bool Tavoliere::bordoIndizioColonna(int colonna) const
 {
-    for (int i = 0; i < CelleVideo; ++i) {
-        const bool dentro = cellaVisibile(i, Schema);
-        Image1[i]->setImmagine(dentro ? immagineCella(Vuoto, tonalita(i)) : 0);
-    }
-    Pulitura(Schema);
+    return m_verticale[colonna]->bordo();
 }
 
-void Tavoliere::Pulitura(int Schema)
+void Tavoliere::setCellaAbilitata(int riga, int colonna, bool abilitata)
 {
-    for (Cella* cella : Image1) {
-        cella->setEnabled(false);
-        cella->setVisible(cellaVisibile(cella->indice(), Schema));
-    }
-    for (int i = 0; i < LatoMassimo; ++i) {
-        Verticale[i]->setCaption({});
-        orizzontale[i]->setCaption({});
-    }
-    if (cancellaSuperficie)
-        cancellaSuperficie();
-    for (int j = 0; j < 4; ++j) {
-        dieci[j]->setVisible(Schema == 10);
-        quindici[j]->setVisible(Schema == 15);
-        (Schema == 10 ? dieci[j] : quindici[j])->raise();
-    }
-    mostraCornici(Schema);
+    cella(riga, colonna)->setAbilitata(abilitata);
 }
 
-void Tavoliere::mostraCornici(int Schema)
+bool Tavoliere::cellaAbilitata(int riga, int colonna) const
 {
-    d1->setVisible(true);
-    v1->setVisible(true);
-    d2->setVisible(Schema >= 10);
-    v2->setVisible(Schema >= 10);
-    d3->setVisible(Schema == 15);
-    v3->setVisible(Schema == 15);
+    return cella(riga, colonna)->abilitata();
 }
 
-void Tavoliere::Conta(int Schema, const Segni& W)
+void Tavoliere::setPuntatoreCella(int riga, int colonna, const QCursor& puntatore)
 {
-    const Indizi indizi = calcolaIndizi(W, Schema);
-    const int spostamento = spostamentoEtichetteRiga(Schema);
-    for (int i = 0; i < LatoMassimo; ++i) {
-        Verticale[i]->setCaption(indizi.colonne[i]);
-        orizzontale[i]->setCaption(indizi.righe[i]);
-        sposta(orizzontale[i], 0, 240 * (i % 5) + spostamento);
+    cella(riga, colonna)->setPuntatore(puntatore);
+}
+
+void Tavoliere::setPuntatoreCelle(const QCursor& puntatore)
+{
+    for (Cella* c : m_celle)
+        c->setPuntatore(puntatore);
+}
+
+QCursor Tavoliere::puntatoreCella(int riga, int colonna) const
+{
+    return cella(riga, colonna)->puntatore();
+}
+
+QRect Tavoliere::rettangoloCella(int riga, int colonna) const
+{
+    return nellaFinestra(cella(riga, colonna));
+}
+
+QRect Tavoliere::rettangoloIndizioColonna(int colonna) const
+{
+    return nellaFinestra(m_verticale[colonna]);
+}
+
+QRect Tavoliere::rettangoloIndizioRiga(int riga) const
+{
+    return nellaFinestra(m_orizzontale[riga]);
+}
+
+std::array<QWidget*, 7> Tavoliere::controlli() const
+{
+    return {m_area, m_d[2], m_d[1], m_v[1], m_d[0], m_v[2], m_v[0]};
+}
+
+int Tavoliere::cellaInArea(QPoint punto) const
+{
+    const int pixelPasso = px(Passo);
+    if (punto.x() < 0 || punto.y() < 0)
+        return -1;
+    const int riga = punto.y() / pixelPasso;
+    const int colonna = punto.x() / pixelPasso;
+    if (riga >= m_lato || colonna >= m_lato)
+        return -1;
+    return indiceVideo(riga, colonna);
+}
+
+void Tavoliere::premuta(int indice, Qt::MouseButton pulsante)
+{
+    if (m_premuta >= 0)
+        return; // a second button while one is held
+    m_premuta = indice;
+    m_pulsante = pulsante;
+    m_ultimaTrascinata = indice;
+    emit cellaPremuta(indice / LatoMassimo, indice % LatoMassimo, pulsante);
+}
+
+void Tavoliere::mossa(int indice, QPoint inArea, Qt::MouseButtons pulsanti)
+{
+    if (m_premuta < 0 || !(pulsanti & m_pulsante)) {
+        if (m_celle[indice]->abilitata())
+            emit cellaSorvolata(indice / LatoMassimo, indice % LatoMassimo);
+        return;
     }
-    IndiziCalcolati = 1;
+    // The button is held: the pressed cell gets the moves wherever the pointer is.
+    const int sotto = cellaInArea(inArea);
+    if (sotto < 0)
+        return;
+    emit cellaSorvolata(sotto / LatoMassimo, sotto % LatoMassimo);
+    if (sotto != m_ultimaTrascinata) {
+        m_ultimaTrascinata = sotto;
+        emit cellaTrascinata(sotto / LatoMassimo, sotto % LatoMassimo, m_pulsante);
+    }
+}
+
+void Tavoliere::rilasciata(int indice, Qt::MouseButton pulsante)
+{
+    if (indice != m_premuta || pulsante != m_pulsante)
+        return;
+    m_premuta = -1;
+    emit cellaRilasciata(indice / LatoMassimo, indice % LatoMassimo, pulsante);
 }
 
 } // namespace gridora

@@ -3,18 +3,24 @@
 // The 15 x 15 board shared by the game and the editor: the frame `area` with the cells
 // `Image1(0..224)` and the block lines `dieci` and `quindici`, and the clue frames `d1..d3`
 // (column clues `Verticale`) and `v1..v3` (row clues `orizzontale` over their `box` shapes).
-// Smaller boards use the top-left part of the grid and hide the rest.
+// Smaller boards use the top-left part of the grid and hide the rest. Cells are addressed by
+// row and column.
 
+#include "model/Indizi.h"
 #include "model/Tavola.h"
-#include "widgets/Cella.h"
-#include "widgets/Etichetta.h"
-#include "widgets/Forme.h"
 
+#include <QCursor>
 #include <QObject>
 #include <array>
-#include <functional>
+
+class QWidget;
 
 namespace gridora {
+
+class Cella;
+class Etichetta;
+class Forma;
+class Linea;
 
 class Tavoliere : public QObject {
     Q_OBJECT
@@ -23,47 +29,81 @@ public:
     // Builds the board's controls inside `finestra`, at their designed places.
     explicit Tavoliere(QWidget* finestra);
 
-    QWidget* area;
-    std::array<Cella*, CelleVideo> Image1{};
-    std::array<Linea*, 4> quindici{};
-    std::array<Linea*, 4> dieci{};
-    QWidget *d1, *d2, *d3, *v1, *v2, *v3;
-    std::array<Etichetta*, LatoMassimo> Verticale{};
-    std::array<Etichetta*, LatoMassimo> orizzontale{};
-    std::array<Forma*, LatoMassimo> box{};
+    // Sets the side in use: places the board and its clue frames, paints the empty board, hides
+    // what the side does not use, empties the clues and disables every cell.
+    void setLato(int lato);
+    int lato() const { return m_lato; }
 
-    int IndiziCalcolati = 0;
-    int Caricato = 0;
+    // The picture of a mark on a cell (by its shade).
+    void mostraSegno(int riga, int colonna, Segno segno);
+    int immagine(int riga, int colonna) const; // bitmap number shown, 0 for none
 
-    // Called by Pulitura to erase what the window draws on its own surface.
-    std::function<void()> cancellaSuperficie;
+    // The clue texts of a drawing, written into the labels; the row labels settle at their place
+    // for the side.
+    void mostraIndizi(const Indizi& indizi);
+    QString indizioRiga(int riga) const;
+    QString indizioColonna(int colonna) const;
 
-    // Resets the board furniture before a new board is drawn.
-    void Pulisci();
-    // Paints the empty board of the side, then fits the grid to it.
-    void disegna(int Schema);
-    // Which cells, frames and block lines a side shows; every cell disabled.
-    void Pulitura(int Schema);
-    // Writes the clues of the board held in `W` (logical index, 1 = filled) into the labels.
-    void Conta(int Schema, const Segni& W);
-
-    // The six clue frames that a side uses.
-    void mostraCornici(int Schema);
-    // Restores the clue labels' own colours: even lines #00FFFF, odd ones #C0FFFF.
-    void coloraIndizi();
+    // Background of a clue label; its own colour alternates by line.
     static QColor coloreIndizio(int indice);
+    QColor coloreIndizioColonna(int colonna) const;
+    void setColoreIndizioColonna(int colonna, const QColor& colore);
+    void setColoreIndizioRiga(int riga, const QColor& colore);
+    QColor coloreIndizioRiga(int riga) const;
+    void ripristinaColoriIndizi();
+    void setBordoIndizioColonna(int colonna, bool bordo);
+    bool bordoIndizioColonna(int colonna) const;
 
-    void setCellaAbilitata(int indice, bool abilitata) { Image1[indice]->setEnabled(abilitata); }
+    void setCellaAbilitata(int riga, int colonna, bool abilitata);
+    bool cellaAbilitata(int riga, int colonna) const;
+    void setPuntatoreCella(int riga, int colonna, const QCursor& puntatore);
+    void setPuntatoreCelle(const QCursor& puntatore);
+    QCursor puntatoreCella(int riga, int colonna) const;
+
+    // Where things are, in the window's coordinates (pixels).
+    QRect rettangoloCella(int riga, int colonna) const;
+    QRect rettangoloIndizioColonna(int colonna) const;
+    QRect rettangoloIndizioRiga(int riga) const;
+
+    // The board's frames, front to back as the windows stack them: area, d3, d2, v2, d1, v3, v1.
+    std::array<QWidget*, 7> controlli() const;
+    QWidget* area() const { return m_area; }
 
 signals:
-    void cellaRilasciata(int indice, Qt::MouseButton pulsante);
-    void cellaMossa(int indice);
-    void verticaleMossa(int indice);
-    void orizzontaleMossa(int indice);
+    // A button pressed on a cell, and released: the release reports the cell that was pressed,
+    // wherever the pointer is then.
+    void cellaPremuta(int riga, int colonna, Qt::MouseButton pulsante);
+    void cellaRilasciata(int riga, int colonna, Qt::MouseButton pulsante);
+    // With the button still held, the pointer has entered another cell of the board.
+    void cellaTrascinata(int riga, int colonna, Qt::MouseButton pulsante);
+    // The pointer moves over a cell, a column clue or a row clue.
+    void cellaSorvolata(int riga, int colonna);
+    void colonnaSorvolata(int colonna);
+    void rigaSorvolata(int riga);
 
 private:
+    friend class Cella;
+    void premuta(int indice, Qt::MouseButton pulsante);
+    void mossa(int indice, QPoint inArea, Qt::MouseButtons pulsanti);
+    void rilasciata(int indice, Qt::MouseButton pulsante);
+    int cellaInArea(QPoint punto) const;
+    Cella* cella(int riga, int colonna) const;
     void creaCornici(QWidget* finestra);
     void creaLinee();
+
+    int m_lato = 0;
+    QWidget* m_area;
+    std::array<Cella*, CelleVideo> m_celle{};
+    std::array<Linea*, 4> m_quindici{};
+    std::array<Linea*, 4> m_dieci{};
+    std::array<QWidget*, 3> m_d{};
+    std::array<QWidget*, 3> m_v{};
+    std::array<Etichetta*, LatoMassimo> m_verticale{};
+    std::array<Etichetta*, LatoMassimo> m_orizzontale{};
+    std::array<Forma*, LatoMassimo> m_box{};
+    int m_premuta = -1; // display index of the cell the held button was pressed on
+    Qt::MouseButton m_pulsante = Qt::NoButton;
+    int m_ultimaTrascinata = -1;
 };
 
 } // namespace gridora
