@@ -1,5 +1,6 @@
 #include "model/Collezione.h"
 
+#include "model/Nomi.h"
 #include "model/Tavola.h"
 
 #include <QFile>
@@ -28,8 +29,6 @@
 namespace gridora {
 
 namespace {
-
-constexpr int LunghezzaMassimaNome = 25;
 
 QString senzaSpaziFinali(const QString& riga)
 {
