@@ -14,6 +14,7 @@
 #include "widgets/Tavoliere.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QTimer>
 
 namespace gridora {
@@ -26,7 +27,13 @@ GridoraGame::GridoraGame(const Servizi& servizi, const ParametriGioco& parametri
     if (m_parametri.audio)
         m_servizi.suono.prepara();
     m_tempora = servizi.pianificatore.ogni(1.0, this, [this] { Tempora_Timer(); });
-    connect(m_tavoliere, &Tavoliere::cellaRilasciata, this, &GridoraGame::Image1_MouseUp);
+    connect(m_tavoliere, &Tavoliere::cellaPremuta, this, &GridoraGame::cellaPremuta);
+    connect(m_tavoliere, &Tavoliere::cellaTrascinata, this, &GridoraGame::cellaTrascinata);
+    connect(m_tavoliere, &Tavoliere::cellaRilasciata, this, &GridoraGame::cellaRilasciata);
+    connect(m_tavoliere, &Tavoliere::cellaDaTastiera, this,
+            [this](int r, int c, Qt::MouseButton pulsante) { Image1_MouseUp(r, c, pulsante); });
+    connect(m_tavoliere, &Tavoliere::cursoreSpostato, this,
+            [this](int, int colonna) { Verticale_MouseMove(colonna); });
     connect(m_tavoliere, &Tavoliere::cellaSorvolata, this, &GridoraGame::Image1_MouseMove);
     connect(m_tavoliere, &Tavoliere::colonnaSorvolata, this, &GridoraGame::Verticale_MouseMove);
     connect(m_tavoliere, &Tavoliere::rigaSorvolata, this, &GridoraGame::orizzontale_MouseMove);
@@ -174,12 +181,25 @@ void GridoraGame::avviaGioco()
         for (int c = 0; c < m_partita->lato(); ++c)
             m_tavoliere->setCellaAbilitata(r, c, m_partita->cliccabile(r, c));
     }
+    m_tavoliere->setTastiera(true);
+    m_tavoliere->area()->setFocus();
     m_tempora->avvia();
+}
+
+// The help question from the keyboard: S for "SI", N for "NO". Escape is ignored, as every key
+// the window does not use.
+void GridoraGame::keyPressEvent(QKeyEvent* evento)
+{
+    if (m_c.richhlp->isVisible() && (evento->key() == Qt::Key_S || evento->key() == Qt::Key_N)) {
+        hlpYes_Click(evento->key() == Qt::Key_S ? 0 : 1);
+        return;
+    }
+    QWidget::keyPressEvent(evento);
 }
 
 bool GridoraGame::partitaInCorso() const
 {
-    return m_partita && m_c.NomeFig->caption().isEmpty();
+    return m_partita && !m_nomeMostrato;
 }
 
 void GridoraGame::closeEvent(QCloseEvent* evento)

@@ -78,6 +78,7 @@ public:
 protected:
     void showEvent(QShowEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     // Composition.
@@ -97,7 +98,10 @@ private:
     void avviaGioco();
 
     // Play.
-    void Image1_MouseUp(int riga, int colonna, Qt::MouseButton pulsante);
+    EsitoClic Image1_MouseUp(int riga, int colonna, Qt::MouseButton pulsante);
+    void cellaPremuta(int riga, int colonna, Qt::MouseButton pulsante);
+    void cellaTrascinata(int riga, int colonna, Qt::MouseButton pulsante);
+    void cellaRilasciata(int riga, int colonna, Qt::MouseButton pulsante);
     void Image1_MouseMove(int riga, int colonna);
     void Verticale_MouseMove(int colonna);
     void orizzontale_MouseMove();
@@ -131,9 +135,17 @@ private:
     RecordModo m_record; // the record of the puzzle in the game's mode, as shown
     std::unique_ptr<Partita> m_partita;
     bool m_aiutoAccettato = false;
-    bool m_risolto = false; // the record check has begun: the board takes no more clicks
+    bool m_risolto = false;      // the record check has begun: the board takes no more clicks
+    bool m_nomeMostrato = false; // the record check is over: the puzzle's name is on screen
     double m_pausaSuono = 1.0;
     std::array<QString, CelleVideo> m_puntatoreCella; // the pointer each cell shows
+    struct Trascinamento {
+        QPoint origine{-1, -1}; // (row, column) of the pressed cell
+        Qt::MouseButton pulsante = Qt::NoButton;
+        bool iniziato = false; // the pointer has left the pressed cell: the drag acts
+        bool fermo = false;    // an error stopped it
+    };
+    Trascinamento m_trascinamento;
     int m_colonnaAiuto = -1;
     int m_rigaAiuto = -1;
     bool m_avviata = false;

@@ -166,6 +166,10 @@ void GridoraGame::componiRecord()
         m_c.OKREC->setEnabled(nomeTitolareAccettabile(testo));
     });
     connect(m_c.OKREC, &EtichettaPulsante::cliccata, this, &GridoraGame::OKREC_Click);
+    connect(m_c.Text1, &QLineEdit::returnPressed, this, [this] {
+        if (m_c.OKREC->isEnabled()) // Enter confirms the name as OK does
+            OKREC_Click();
+    });
 }
 
 // The starting-help question `richhlp`, placed for the side.

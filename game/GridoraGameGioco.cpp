@@ -38,13 +38,14 @@ void GridoraGame::mostraCella(int riga, int colonna)
     m_tavoliere->mostraSegno(riga, colonna, m_partita->mostrato(riga, colonna));
 }
 
-void GridoraGame::Image1_MouseUp(int riga, int colonna, Qt::MouseButton pulsante)
+// A click (or a key, or a cell entered by a drag) on a cell.
+EsitoClic GridoraGame::Image1_MouseUp(int riga, int colonna, Qt::MouseButton pulsante)
 {
     if (!m_partita || m_risolto)
-        return;
+        return {};
     const EsitoClic esito = m_partita->clic(riga, colonna, pulsanteDi(pulsante));
     if (!esito.gestito)
-        return;
+        return esito;
     mostraCella(riga, colonna);
     m_tavoliere->setCellaAbilitata(riga, colonna, m_partita->cliccabile(riga, colonna));
     if (esito.tipo == EsitoClic::Tipo::Riempita)
@@ -54,6 +55,39 @@ void GridoraGame::Image1_MouseUp(int riga, int colonna, Qt::MouseButton pulsante
     DisegnoOK();
     if (esito.risolta)
         ControlloOK();
+    return esito;
+}
+
+// A drag gives every cell it enters, the pressed one first, what a click of its button would,
+// and stops at the first error: one careless drag costs one penalty. A plain click acts when the
+// button is released, as always.
+void GridoraGame::cellaPremuta(int riga, int colonna, Qt::MouseButton pulsante)
+{
+    m_trascinamento = {QPoint(riga, colonna), pulsante, false, false};
+}
+
+void GridoraGame::cellaTrascinata(int riga, int colonna, Qt::MouseButton pulsante)
+{
+    Trascinamento& t = m_trascinamento;
+    if (t.fermo || pulsante != t.pulsante || t.origine.x() < 0)
+        return;
+    const auto agisci = [&](int r, int c) {
+        t.fermo = Image1_MouseUp(r, c, pulsante).tipo == EsitoClic::Tipo::Errore;
+    };
+    if (!t.iniziato) {
+        t.iniziato = true;
+        agisci(t.origine.x(), t.origine.y());
+    }
+    if (!t.fermo)
+        agisci(riga, colonna);
+}
+
+void GridoraGame::cellaRilasciata(int riga, int colonna, Qt::MouseButton pulsante)
+{
+    const bool trascinata = m_trascinamento.iniziato;
+    m_trascinamento = {};
+    if (!trascinata)
+        Image1_MouseUp(riga, colonna, pulsante);
 }
 
 // An error: its sound, and its pointer on every cell until the clock lets it go.
@@ -103,12 +137,14 @@ void GridoraGame::ControlloOK()
         .pausa(pausaSuono())
         .passo([this, record] {
             m_c.NomeFig->setCaption(m_scelto.nome);
+            m_nomeMostrato = true;
             m_c.boxfig->show();
             m_c.NomeFig->show();
             for (int r = 0; r < m_partita->lato(); ++r) {
                 for (int c = 0; c < m_partita->lato(); ++c)
                     m_tavoliere->setCellaAbilitata(r, c, false);
             }
+            m_tavoliere->setTastiera(false);
             if (record) {
                 m_c.Info->show();
                 m_c.Text1->setFocus();

@@ -117,8 +117,8 @@ private:
     std::vector<int> vuotePrima_;
 };
 
-// The runs of a clue without zero entries (a lone 0 also stands for an empty line); nothing when
-// a run is negative or the runs cannot fit in the line.
+} // namespace
+
 std::optional<Sequenze> sequenzeValide(const Sequenze& grezze, int lunghezza)
 {
     Sequenze sequenze;
@@ -135,8 +135,6 @@ std::optional<Sequenze> sequenzeValide(const Sequenze& grezze, int lunghezza)
         return std::nullopt;
     return sequenze;
 }
-
-} // namespace
 
 std::optional<QString> risolviConLogica(const std::vector<Sequenze>& righe,
                                         const std::vector<Sequenze>& colonne)

@@ -12,6 +12,10 @@
 
 namespace gridora {
 
+// The runs of a clue without zero entries (a lone 0 also stands for an empty line); nothing when
+// a run is negative or the runs cannot fit in a line of that length.
+std::optional<Sequenze> sequenzeValide(const Sequenze& grezze, int lunghezza);
+
 // The cell string the clues force by line logic alone, or nothing when line logic leaves some
 // cell undecided (or the clues contradict each other).
 std::optional<QString> risolviConLogica(const std::vector<Sequenze>& righe,

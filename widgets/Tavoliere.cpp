@@ -128,6 +128,9 @@ void Tavoliere::setLato(int lato)
         m_v[f]->setVisible(f < fatti.cornici());
     }
     m_premuta = -1;
+    m_cursore = QPoint(0, 0);
+    if (m_riquadroCursore)
+        m_riquadroCursore->hide();
 }
 
 Cella* Tavoliere::cella(int riga, int colonna) const
@@ -272,6 +275,8 @@ int Tavoliere::cellaInArea(QPoint punto) const
 
 void Tavoliere::premuta(int indice, Qt::MouseButton pulsante)
 {
+    if (m_riquadroCursore)
+        m_riquadroCursore->hide(); // the mouse has taken over; a key shows the cursor again
     if (m_premuta >= 0)
         return; // a second button while one is held
     m_premuta = indice;

@@ -65,6 +65,15 @@ public:
     QRect rettangoloIndizioColonna(int colonna) const;
     QRect rettangoloIndizioRiga(int riga) const;
 
+    // The keyboard, once a window switches it on: the arrows move a cursor (a thin frame) over the
+    // cells of the side, Space acts on its cell as a left click, X or Delete as a right click,
+    // Home and End jump to the ends of the row. The first of these keys only shows the cursor, on
+    // the top-left cell; a mouse press on a cell hides it, and the next key shows it where it was.
+    // Switched off, the keys do nothing and the cursor is hidden.
+    void setTastiera(bool attiva);
+    bool cursoreVisibile() const;
+    QPoint cursore() const { return m_cursore; } // (row, column)
+
     // The board's frames, front to back as the windows stack them: area, d3, d2, v2, d1, v3, v1.
     std::array<QWidget*, 7> controlli() const;
     QWidget* area() const { return m_area; }
@@ -80,9 +89,18 @@ signals:
     void cellaSorvolata(int riga, int colonna);
     void colonnaSorvolata(int colonna);
     void rigaSorvolata(int riga);
+    // The keyboard: an action on the cursor's cell, as the mouse button would act; the cursor has
+    // been shown or moved.
+    void cellaDaTastiera(int riga, int colonna, Qt::MouseButton pulsante);
+    void cursoreSpostato(int riga, int colonna);
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
     friend class Cella;
+    bool tasto(int tasto);
+    void mostraCursore();
     void premuta(int indice, Qt::MouseButton pulsante);
     void mossa(int indice, QPoint inArea, Qt::MouseButtons pulsanti);
     void rilasciata(int indice, Qt::MouseButton pulsante);
@@ -104,6 +122,9 @@ private:
     int m_premuta = -1; // display index of the cell the held button was pressed on
     Qt::MouseButton m_pulsante = Qt::NoButton;
     int m_ultimaTrascinata = -1;
+    bool m_tastiera = false;
+    QPoint m_cursore;
+    QWidget* m_riquadroCursore = nullptr;
 };
 
 } // namespace gridora

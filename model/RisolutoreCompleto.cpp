@@ -1,0 +1,506 @@
+#include "model/RisolutoreCompleto.h"
+
+#include "model/Risolutore.h"
+#include "model/Tavola.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <optional>
+#include <utility>
+
+namespace gridora {
+
+namespace {
+
+// A line's cells fit one 32-bit word (bit i for cell i) and all of a board's lines one 64-bit word.
+constexpr int LatoGestito = 32;
+constexpr int SequenzeMassime = LatoGestito / 2;
+
+using Maschera = std::uint64_t;
+using Celle = std::uint32_t;
+
+// Bit i set when cells i .. i + lunghezza - 1 are all set in `m`.
+Maschera finestra(Maschera m, int lunghezza)
+{
+    for (int coperta = 1; coperta < lunghezza;) {
+        const int passo = std::min(coperta, lunghezza - coperta);
+        m &= m >> passo;
+        coperta += passo;
+    }
+    return m;
+}
+
+// The cells of runs of `lunghezza` starting at the bits of `inizi`.
+Maschera spalma(Maschera inizi, int lunghezza)
+{
+    for (int coperta = 1; coperta < lunghezza;) {
+        const int passo = std::min(coperta, lunghezza - coperta);
+        inizi |= inizi << passo;
+        coperta += passo;
+    }
+    return inizi;
+}
+
+// Closes `g` under "bit i + 1 follows bit i when i is in `passaggi`" (a parallel-prefix fill).
+Maschera avanza(Maschera g, Maschera passaggi)
+{
+    Maschera p = passaggi << 1;
+    for (int passo = 1; p != 0 && passo < 64; passo *= 2) {
+        g |= p & (g << passo);
+        p &= p << passo;
+    }
+    return g;
+}
+
+// Closes `g` under "bit i follows bit i + 1 when i is in `passaggi`".
+Maschera arretra(Maschera g, Maschera passaggi)
+{
+    Maschera p = passaggi;
+    for (int passo = 1; p != 0 && passo < 64; passo *= 2) {
+        g |= p & (g >> passo);
+        p &= p >> passo;
+    }
+    return g;
+}
+
+// Narrows one line of `lato` cells to what every arrangement of its runs that agrees with the known
+// cells has in common; false when no arrangement agrees.
+//
+// As in the line solver, an arrangement is a sequence of gaps and blocks, each block a run followed
+// by one empty cell, with a virtual empty cell at `lato` closing the last run. Bit i of `avanti[j]`
+// says that cells [0, i) can hold the first j blocks, bit i of `indietro[j]` that cells
+// [i, lato] can hold blocks j.. to the end; each is one word, so a line costs O(runs) word steps.
+bool restringi(const Sequenze& sequenze, int lato, Celle& pieni, Celle& vuoti)
+{
+    const int k = int(sequenze.size());
+    const Maschera tutte = (Maschera(1) << lato) - 1;
+    const Maschera riempibili = ~Maschera(vuoti) & tutte;
+    const Maschera svuotabili = (~Maschera(pieni) & tutte) | (Maschera(1) << lato);
+
+    // Where block j may start: its run over cells that may be filled, then a cell that may be
+    // empty.
+    std::array<Maschera, SequenzeMassime> posti;
+    for (int j = 0; j < k; ++j)
+        posti[j] = finestra(riempibili, sequenze[j]) & (svuotabili >> sequenze[j]);
+
+    std::array<Maschera, SequenzeMassime + 1> avanti;
+    avanti[0] = avanza(1, svuotabili);
+    for (int j = 1; j <= k; ++j) {
+        const int s = sequenze[j - 1];
+        avanti[j] = avanza((avanti[j - 1] & posti[j - 1]) << (s + 1), svuotabili);
+    }
+    if (((avanti[k] >> (lato + 1)) & 1) == 0)
+        return false;
+
+    std::array<Maschera, SequenzeMassime + 1> indietro;
+    indietro[k] = arretra(Maschera(1) << (lato + 1), svuotabili);
+    for (int j = k - 1; j >= 0; --j) {
+        const int s = sequenze[j];
+        indietro[j] = arretra(posti[j] & (indietro[j + 1] >> (s + 1)), svuotabili);
+    }
+
+    Maschera coperte = 0;  // cells some arrangement fills
+    Maschera scoperte = 0; // cells some arrangement leaves empty
+    for (int j = 0; j <= k; ++j) {
+        scoperte |= avanti[j] & svuotabili & (indietro[j] >> 1); // a gap before block j
+        if (j < k) {
+            const int s = sequenze[j];
+            const Maschera inizi = avanti[j] & posti[j] & (indietro[j + 1] >> (s + 1));
+            coperte |= spalma(inizi, s);
+            scoperte |= inizi << s; // the empty cell that closes the block
+        }
+    }
+    pieni = Celle(coperte & ~scoperte & tutte);
+    vuoti = Celle(scoperte & ~coperte & tutte);
+    return true;
+}
+
+// The known cells of every line: rows 0 .. lato - 1, then columns lato .. 2 * lato - 1. Each cell
+// is kept twice, in its row and in its column, and the two copies always agree.
+struct Stato {
+    std::array<Celle, 2 * LatoGestito> pieni{};
+    std::array<Celle, 2 * LatoGestito> vuoti{};
+    Maschera daEsaminare = 0; // lines with cells settled since they were last narrowed
+};
+
+// Whether two lines show the same runs.
+bool stesseSequenze(Maschera a, Maschera b)
+{
+    while (a != 0 && b != 0) {
+        const int inizioA = std::countr_zero(a);
+        const int inizioB = std::countr_zero(b);
+        const int lunghezza = std::countr_one(a >> inizioA);
+        if (std::countr_one(b >> inizioB) != lunghezza)
+            return false;
+        a &= ~(((Maschera(1) << lunghezza) - 1) << inizioA);
+        b &= ~(((Maschera(1) << lunghezza) - 1) << inizioB);
+    }
+    return a == b;
+}
+
+// The search: line logic to a fixed point; probing, which tries every undecided cell both ways and
+// settles those where one value fails at once; then a guess on the cell whose two values settle the
+// most, each branch searched the same way. It stops at the second picture or when the budget runs
+// out.
+class Ricerca {
+public:
+    Ricerca(int lato, std::vector<Sequenze> sequenze, int limite)
+        : lato_(lato), sequenze_(std::move(sequenze)), limite_(limite),
+          tutte_(lato == LatoGestito ? ~Celle(0) : (Celle(1) << lato) - 1),
+          prove_(2 * lato * lato, 0), memoria_(VociMemoria)
+    {
+    }
+
+    // `nota`, when given, is a picture known to fit the clues.
+    EsitoSoluzioni esegui(const Stato* nota)
+    {
+        if (nota)
+            registra(*nota);
+        Stato iniziale;
+        iniziale.daEsaminare = (Maschera(2) << (2 * lato_ - 1)) - 1;
+        if (!finito() && propaga(iniziale))
+            cerca(iniziale);
+
+        EsitoSoluzioni esito;
+        esito.esamiLinea = esami_;
+        if (trovate_ >= 2)
+            esito.esito = Unicita::PiuDiUna;
+        else if (esaurito_)
+            esito.esito = Unicita::NonVerificata;
+        else
+            esito.esito = trovate_ == 1 ? Unicita::Unica : Unicita::Nessuna;
+        if (trovate_ >= 1)
+            esito.prima = pixel(soluzioni_[0]);
+        if (trovate_ >= 2)
+            esito.seconda = pixel(soluzioni_[1]);
+        return esito;
+    }
+
+private:
+    enum Sonda { Aperta, Contraddizione, Esaurita };
+
+    bool finito() const { return esaurito_ || trovate_ >= 2; }
+
+    // Depth first from a state at its line logic fixed point: settle what probing can, then guess
+    // a cell both ways, first the value that settles more.
+    void cerca(Stato& stato)
+    {
+        int cella = -1;
+        if (sonda(stato, cella) != Aperta)
+            return;
+        if (cella < 0) {
+            registra(stato);
+            return;
+        }
+        const bool primaPiena = prove_[2 * cella + 1] >= prove_[2 * cella];
+        for (const bool piena : {primaPiena, !primaPiena}) {
+            Stato ramo = stato;
+            imposta(ramo, cella, piena);
+            if (propaga(ramo))
+                cerca(ramo);
+            if (finito())
+                return;
+        }
+    }
+
+    // Tries every undecided cell both ways with line logic; a value that leads to a contradiction
+    // settles the cell the other way, and the probing starts over until no probe fails. `scelta`
+    // gets the cell whose two values settle the most cells together (-1 when every cell is
+    // settled), and prove_ how many cells each value settled.
+    Sonda sonda(Stato& stato, int& scelta)
+    {
+        for (;;) {
+            bool cambiato = false;
+            int migliore = -1;
+            scelta = -1;
+            const int notePrima = note(stato);
+            // Values implied by a successful probe of this round: their own probe cannot fail,
+            // since line logic from them reaches a part of what it reached.
+            std::array<Celle, 2 * LatoGestito> implicate{}; // [2 * row + value]
+            std::array<Stato, 2> esiti;
+            for (int r = 0; r < lato_; ++r) {
+                for (Celle resto = ignote(stato, r); resto != 0; resto &= resto - 1) {
+                    const int c = std::countr_zero(resto);
+                    if (((stato.pieni[r] | stato.vuoti[r]) >> c) & 1)
+                        continue; // settled by a failed probe earlier in this round
+                    const int cella = r * lato_ + c;
+                    std::array<bool, 2> regge{};
+                    for (int v = 0; v < 2; ++v) {
+                        if ((implicate[2 * r + v] >> c) & 1) {
+                            regge[v] = true;
+                            prove_[2 * cella + v] = 1;
+                            continue;
+                        }
+                        esiti[v] = stato;
+                        imposta(esiti[v], cella, v == 1);
+                        regge[v] = propaga(esiti[v]);
+                        if (esaurito_)
+                            return Esaurita;
+                        if (!regge[v])
+                            continue;
+                        prove_[2 * cella + v] = note(esiti[v]) - notePrima;
+                        for (int i = 0; i < lato_; ++i) {
+                            implicate[2 * i] |= esiti[v].vuoti[i] & ~stato.vuoti[i];
+                            implicate[2 * i + 1] |= esiti[v].pieni[i] & ~stato.pieni[i];
+                        }
+                    }
+                    if (!regge[0] && !regge[1])
+                        return Contraddizione;
+                    if (!regge[0] || !regge[1]) {
+                        // Only one value is left; an implied one has not been propagated yet.
+                        const int v = regge[1] ? 1 : 0;
+                        imposta(stato, cella, v == 1);
+                        if (!propaga(stato))
+                            return esaurito_ ? Esaurita : Contraddizione;
+                        implicate = {};
+                        cambiato = true;
+                        continue;
+                    }
+                    const int punti = prove_[2 * cella] + prove_[2 * cella + 1];
+                    if (punti > migliore) {
+                        migliore = punti;
+                        scelta = cella;
+                    }
+                }
+            }
+            if (!cambiato)
+                return Aperta;
+        }
+    }
+
+    Celle ignote(const Stato& stato, int linea) const
+    {
+        return ~(stato.pieni[linea] | stato.vuoti[linea]) & tutte_;
+    }
+
+    int note(const Stato& stato) const
+    {
+        int n = 0;
+        for (int r = 0; r < lato_; ++r)
+            n += std::popcount(stato.pieni[r] | stato.vuoti[r]);
+        return n;
+    }
+
+    // Line logic to a fixed point, looking again only at lines with newly settled cells. False on
+    // a contradiction or when the budget runs out.
+    bool propaga(Stato& stato)
+    {
+        while (stato.daEsaminare != 0) {
+            if (esami_ >= limite_) {
+                esaurito_ = true;
+                return false;
+            }
+            ++esami_;
+            const int linea = std::countr_zero(stato.daEsaminare);
+            stato.daEsaminare &= stato.daEsaminare - 1;
+
+            Celle pieni = stato.pieni[linea];
+            Celle vuoti = stato.vuoti[linea];
+            if (!restringiRicordando(linea, pieni, vuoti))
+                return false;
+            const Celle nuove = (pieni & ~stato.pieni[linea]) | (vuoti & ~stato.vuoti[linea]);
+            if (nuove == 0)
+                continue;
+            stato.pieni[linea] = pieni;
+            stato.vuoti[linea] = vuoti;
+
+            // Copy the new cells into the crossing lines and look at those again.
+            const bool riga = linea < lato_;
+            const int posizione = riga ? linea : linea - lato_;
+            const int incroci = riga ? lato_ : 0;
+            for (Celle resto = nuove; resto != 0; resto &= resto - 1) {
+                const int i = std::countr_zero(resto);
+                auto& copia = ((pieni >> i) & 1) ? stato.pieni : stato.vuoti;
+                copia[incroci + i] |= Celle(1) << posizione;
+            }
+            stato.daEsaminare |= Maschera(nuove) << incroci;
+        }
+        return true;
+    }
+
+    // restringi() through a table of recent answers: probing and the search put the same line
+    // in the same state again and again, and most examinations are found there.
+    bool restringiRicordando(int linea, Celle& pieni, Celle& vuoti)
+    {
+        const std::uint64_t chiave =
+            ((std::uint64_t(pieni) << 32 | vuoti) ^ std::uint64_t(linea) << 58) *
+            0x9E3779B97F4A7C15ull;
+        Ricordo& ricordo = memoria_[chiave >> (64 - BitMemoria)];
+        if (ricordo.linea == linea && ricordo.pieni == pieni && ricordo.vuoti == vuoti) {
+            pieni = ricordo.nuoviPieni;
+            vuoti = ricordo.nuoviVuoti;
+            return ricordo.regge;
+        }
+        ricordo.linea = linea;
+        ricordo.pieni = pieni;
+        ricordo.vuoti = vuoti;
+        ricordo.regge = restringi(sequenze_[linea], lato_, pieni, vuoti);
+        ricordo.nuoviPieni = pieni;
+        ricordo.nuoviVuoti = vuoti;
+        return ricordo.regge;
+    }
+
+    void imposta(Stato& stato, int cella, bool piena) const
+    {
+        const int r = cella / lato_;
+        const int c = cella % lato_;
+        auto& celle = piena ? stato.pieni : stato.vuoti;
+        celle[r] |= Celle(1) << c;
+        celle[lato_ + c] |= Celle(1) << r;
+        stato.daEsaminare |= (Maschera(1) << r) | (Maschera(1) << (lato_ + c));
+    }
+
+    // A settled board; each picture is kept once. The first one is also checked for a second
+    // picture that is the same but for a swap of four cells.
+    void registra(const Stato& stato)
+    {
+        if (trovate_ == 1 && stato.pieni == soluzioni_[0].pieni)
+            return;
+        soluzioni_[trovate_++] = stato;
+        if (trovate_ == 1 && scambio(stato, soluzioni_[1]))
+            trovate_ = 2;
+    }
+
+    // Looks for four cells at the corners of a rectangle, two filled on one diagonal and two
+    // empty on the other, whose swap leaves the runs of their two rows and two columns as they
+    // are: the swapped picture then fits the same clues. This is how most ambiguous drawings are
+    // ambiguous, and it is found in a moment where the search might take long to reach a second
+    // picture.
+    bool scambio(const Stato& soluzione, Stato& altra) const
+    {
+        // mosse[l][i]: the empty cells of line l to which its filled cell i can move, runs kept.
+        std::array<std::array<Celle, LatoGestito>, 2 * LatoGestito> mosse{};
+        for (int l = 0; l < 2 * lato_; ++l) {
+            const Celle piene = soluzione.pieni[l];
+            for (Celle da = piene; da != 0; da &= da - 1) {
+                const int i = std::countr_zero(da);
+                for (Celle a = ~piene & tutte_; a != 0; a &= a - 1) {
+                    const int j = std::countr_zero(a);
+                    const Celle spostata = piene ^ (Celle(1) << i) ^ (Celle(1) << j);
+                    if (stesseSequenze(piene, spostata))
+                        mosse[l][i] |= Celle(1) << j;
+                }
+            }
+        }
+        // Row r1 moves its cell c1 to c2, row r2 its cell c2 to c1; column c1 moves its cell r1
+        // to r2 and column c2 its cell r2 to r1.
+        for (int r1 = 0; r1 < lato_; ++r1) {
+            for (int r2 = 0; r2 < lato_; ++r2) {
+                const Celle soloPrima = soluzione.pieni[r1] & ~soluzione.pieni[r2];
+                const Celle soloSeconda = soluzione.pieni[r2] & ~soluzione.pieni[r1];
+                for (Celle resto = soloPrima; resto != 0; resto &= resto - 1) {
+                    const int c1 = std::countr_zero(resto);
+                    if (!((mosse[lato_ + c1][r1] >> r2) & 1))
+                        continue;
+                    for (Celle verso = mosse[r1][c1] & soloSeconda; verso != 0;
+                         verso &= verso - 1) {
+                        const int c2 = std::countr_zero(verso);
+                        if (((mosse[r2][c2] >> c1) & 1) && ((mosse[lato_ + c2][r2] >> r1) & 1)) {
+                            altra = soluzione;
+                            for (const auto& [r, c] : {std::pair{r1, c1}, std::pair{r1, c2},
+                                                       std::pair{r2, c1}, std::pair{r2, c2}}) {
+                                altra.pieni[r] ^= Celle(1) << c;
+                                altra.pieni[lato_ + c] ^= Celle(1) << r;
+                                altra.vuoti[r] ^= Celle(1) << c;
+                                altra.vuoti[lato_ + c] ^= Celle(1) << r;
+                            }
+                            return true;
+                        }
+                    }
+                }
+            }
+        }
+        return false;
+    }
+
+    QString pixel(const Stato& stato) const
+    {
+        QString celle(lato_ * lato_, u'0');
+        for (int r = 0; r < lato_; ++r) {
+            for (Celle resto = stato.pieni[r]; resto != 0; resto &= resto - 1)
+                celle[r * lato_ + std::countr_zero(resto)] = u'1';
+        }
+        return celle;
+    }
+
+    struct Ricordo {
+        Celle pieni = 0;
+        Celle vuoti = 0;
+        Celle nuoviPieni = 0;
+        Celle nuoviVuoti = 0;
+        int linea = -1;
+        bool regge = false;
+    };
+    static constexpr int BitMemoria = 12;
+    static constexpr int VociMemoria = 1 << BitMemoria;
+
+    const int lato_;
+    const std::vector<Sequenze> sequenze_; // rows, then columns, without zero entries
+    const int limite_;
+    const Celle tutte_;
+    int esami_ = 0;
+    bool esaurito_ = false;
+    int trovate_ = 0;
+    std::array<Stato, 2> soluzioni_;
+    std::vector<int> prove_; // [2 * cell + value]: cells settled by that value at the last probe
+    std::vector<Ricordo> memoria_;
+};
+
+// The clues without zero entries, rows then columns; nothing when they leave no picture.
+std::optional<std::vector<Sequenze>> sequenzeDiTutte(const std::vector<Sequenze>& righe,
+                                                     const std::vector<Sequenze>& colonne)
+{
+    const int lato = int(righe.size());
+    if (lato == 0 || colonne.size() != righe.size())
+        return std::nullopt;
+    std::vector<Sequenze> sequenze;
+    sequenze.reserve(2 * lato);
+    for (int l = 0; l < 2 * lato; ++l) {
+        auto valide = sequenzeValide(l < lato ? righe[l] : colonne[l - lato], lato);
+        if (!valide)
+            return std::nullopt;
+        sequenze.push_back(std::move(*valide));
+    }
+    return sequenze;
+}
+
+} // namespace
+
+EsitoSoluzioni contaSoluzioni(const std::vector<Sequenze>& righe,
+                              const std::vector<Sequenze>& colonne, Budget budget)
+{
+    if (righe.size() > LatoGestito && righe.size() == colonne.size())
+        return {};
+    auto sequenze = sequenzeDiTutte(righe, colonne);
+    if (!sequenze) {
+        EsitoSoluzioni nessuna;
+        nessuna.esito = Unicita::Nessuna;
+        return nessuna;
+    }
+    return Ricerca(int(righe.size()), std::move(*sequenze), budget.esamiLinea).esegui(nullptr);
+}
+
+EsitoSoluzioni contaSoluzioni(const QString& pixel, int lato, Budget budget)
+{
+    if (!pixelValido(pixel, lato))
+        return {};
+    const Segni segni = segniDaPixel(pixel, lato);
+    std::vector<Sequenze> righe;
+    std::vector<Sequenze> colonne;
+    Stato disegno;
+    for (int i = 0; i < lato; ++i) {
+        righe.push_back(sequenzeRiga(segni, lato, i));
+        colonne.push_back(sequenzeColonna(segni, lato, i));
+        for (int j = 0; j < lato; ++j) {
+            auto& celle = segni[indiceLogico(i, j, lato)] == Pieno ? disegno.pieni : disegno.vuoti;
+            celle[i] |= Celle(1) << j;
+            celle[lato + j] |= Celle(1) << i;
+        }
+    }
+    // The drawing fits its own clues: the search only has to look for another picture.
+    return Ricerca(lato, *sequenzeDiTutte(righe, colonne), budget.esamiLinea).esegui(&disegno);
+}
+
+} // namespace gridora

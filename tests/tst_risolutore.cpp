@@ -1,0 +1,300 @@
+// The complete solver: how many pictures fit a puzzle's clues (none, one, more), and the budget
+// that bounds its search.
+
+#include "model/Indizi.h"
+#include "model/Risolutore.h"
+#include "model/RisolutoreCompleto.h"
+#include "model/Tavola.h"
+
+#include <QTest>
+#include <array>
+#include <functional>
+#include <random>
+#include <vector>
+
+using namespace gridora;
+
+using IndiziLinee = std::vector<Sequenze>;
+Q_DECLARE_METATYPE(IndiziLinee)
+Q_DECLARE_METATYPE(gridora::Unicita)
+
+namespace {
+
+// The cell string of a picture drawn as rows of '#' and '.'.
+QString pixel(const QStringList& righe)
+{
+    return righe.join(QString()).replace(u'#', u'1').replace(u'.', u'0');
+}
+
+struct IndiziDisegno {
+    IndiziLinee righe;
+    IndiziLinee colonne;
+    bool operator==(const IndiziDisegno&) const = default;
+};
+
+IndiziDisegno indizi(const QString& celle, int lato)
+{
+    const Segni segni = segniDaPixel(celle, lato);
+    IndiziDisegno i;
+    for (int k = 0; k < lato; ++k) {
+        i.righe.push_back(sequenzeRiga(segni, lato, k));
+        i.colonne.push_back(sequenzeColonna(segni, lato, k));
+    }
+    return i;
+}
+
+// A picture of the right size whose rows and columns show exactly these runs.
+bool rispetta(const QString& celle, const IndiziDisegno& i)
+{
+    const int lato = int(i.righe.size());
+    return celle.size() == lato * lato && indizi(celle, lato) == i;
+}
+
+QList<int> celleDiverse(const QString& a, const QString& b)
+{
+    QList<int> diverse;
+    for (int k = 0; k < std::min(a.size(), b.size()); ++k) {
+        if (a[k] != b[k])
+            diverse << k;
+    }
+    return diverse;
+}
+
+// Counts the pictures, up to two, by trying every filling of each row that fits the row's clue.
+// Only for small boards.
+int contaPerEnumerazione(const IndiziDisegno& i)
+{
+    const int lato = int(i.righe.size());
+    Segni segni{};
+    int trovate = 0;
+    std::function<void(int)> prova = [&](int r) {
+        if (r == lato) {
+            for (int c = 0; c < lato; ++c) {
+                if (sequenzeColonna(segni, lato, c) != i.colonne[c])
+                    return;
+            }
+            ++trovate;
+            return;
+        }
+        for (int celle = 0; celle < (1 << lato) && trovate < 2; ++celle) {
+            for (int c = 0; c < lato; ++c)
+                segni[indiceLogico(r, c, lato)] = (celle >> c) & 1;
+            if (sequenzeRiga(segni, lato, r) == i.righe[r])
+                prova(r + 1);
+        }
+    };
+    prova(0);
+    return trovate;
+}
+
+// Unique, and line logic alone leaves cells open.
+const QStringList unica15 = {
+    "##.#.#..###..##", "....#.##..#...#", "#.......#......", "######.##.#.###", ".###........#..",
+    "...#.##.###....", "....##.#...###.", "#.#.##..#....#.", ".#..###.##..#.#", ".##.##...####..",
+    "#...##....##.##", "###..#..#..###.", "#.##....#..##.#", ".####.##..#....", "#.#.#.....#.#..",
+};
+
+// Two pictures fit, and no swap of four cells turns one into the other.
+const QStringList ambiguo15 = {
+    ".##.#.##.#.#.#.", "....#.#..#....#", "####....#.#.##.", "..#.....#...#..", "...#..#.#.##.##",
+    ".#...##...#.##.", "..##...#...##..", "....#.##.#.#.#.", "#.#.#....#.....", "......##.#..##.",
+    "....#..###..##.", "...##.#.###...#", "..#.#.#.#....##", "...##..#....##.", ".....##..#....#",
+};
+
+// Two squares and, between them, two cells on a diagonal that could as well be on the other one.
+const QStringList scacchiera15 = {
+    "####...........", "####...........", "####...........", "####...........", "...............",
+    "...............", "......#........", ".......#.......", "...............", "...............",
+    "..........#####", "..........#####", "..........#####", "..........#####", "..........#####",
+};
+
+} // namespace
+
+class TestRisolutore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void disegniUnici_data()
+    {
+        QTest::addColumn<QStringList>("disegno");
+        QTest::addColumn<bool>("perLinee"); // line logic alone finishes it
+        for (const int lato : {5, 10, 15}) {
+            QTest::addRow("vuoto %dx%d", lato, lato)
+                << QStringList(lato, QString(lato, u'.')) << true;
+            QTest::addRow("pieno %dx%d", lato, lato)
+                << QStringList(lato, QString(lato, u'#')) << true;
+        }
+        QTest::newRow("ricerca 5x5")
+            << QStringList{"####.", "..#.#", "..###", "#.#..", ".##.."} << false;
+        QTest::newRow("ricerca 10x10")
+            << QStringList{".##.#.....", "...##..#.#", "...##.#.##", "#.#..#...#", "#...##...#",
+                           ".#..#...##", ".#####.#.#", "..##.#.###", "#.#.##..#.", "##.##....#"}
+            << false;
+        QTest::newRow("ricerca 15x15") << unica15 << false;
+    }
+
+    // From the drawing, as the editor asks, and from its clues alone: one picture, the drawing.
+    void disegniUnici()
+    {
+        QFETCH(QStringList, disegno);
+        QFETCH(bool, perLinee);
+        const int lato = int(disegno.size());
+        const QString celle = pixel(disegno);
+        const IndiziDisegno i = indizi(celle, lato);
+        QCOMPARE(risolviConLogica(i.righe, i.colonne).has_value(), perLinee);
+        for (const EsitoSoluzioni& esito :
+             {contaSoluzioni(celle, lato), contaSoluzioni(i.righe, i.colonne)}) {
+            QCOMPARE(esito.esito, Unicita::Unica);
+            QCOMPARE(esito.prima, celle);
+            QVERIFY(esito.seconda.isEmpty());
+        }
+    }
+
+    void disegniAmbigui_data()
+    {
+        QTest::addColumn<QStringList>("disegno");
+        QTest::addColumn<QList<int>>("differenze"); // where the two differ; empty: not a swap
+        QTest::newRow("diagonale 5x5")
+            << QStringList{"#....", ".#...", ".....", ".....", "....."} << QList<int>{0, 1, 5, 6};
+        QTest::newRow("scacchiera 15x15") << scacchiera15 << QList<int>{96, 97, 111, 112};
+        QTest::newRow("scacchiera in un disegno 10x10")
+            << QStringList{"##########", "#........#", "#.######.#", "#........#", "#...#....#",
+                           "#....#...#", "#........#", "#.######.#", "#........#", "##########"}
+            << QList<int>{44, 45, 54, 55};
+        QTest::newRow("senza scambio di quattro celle 15x15") << ambiguo15 << QList<int>();
+    }
+
+    // Both pictures fit the clues and differ; the drawing is the first one when it is given.
+    void disegniAmbigui()
+    {
+        QFETCH(QStringList, disegno);
+        QFETCH(QList<int>, differenze);
+        const int lato = int(disegno.size());
+        const QString celle = pixel(disegno);
+        const IndiziDisegno i = indizi(celle, lato);
+        const EsitoSoluzioni dalDisegno = contaSoluzioni(celle, lato);
+        for (const EsitoSoluzioni& esito : {dalDisegno, contaSoluzioni(i.righe, i.colonne)}) {
+            QCOMPARE(esito.esito, Unicita::PiuDiUna);
+            QVERIFY(rispetta(esito.prima, i));
+            QVERIFY(rispetta(esito.seconda, i));
+            QVERIFY(esito.prima != esito.seconda);
+            if (!differenze.isEmpty())
+                QCOMPARE(celleDiverse(esito.prima, esito.seconda), differenze);
+        }
+        QCOMPARE(dalDisegno.prima, celle);
+        if (differenze.isEmpty()) // the search, not a swap of four cells, found the other one
+            QVERIFY(celleDiverse(dalDisegno.prima, dalDisegno.seconda).size() > 4);
+    }
+
+    void nessunaSoluzione_data()
+    {
+        QTest::addColumn<IndiziLinee>("righe");
+        QTest::addColumn<IndiziLinee>("colonne");
+        QTest::newRow("righe e colonne in disaccordo")
+            << IndiziLinee(5, {5}) << IndiziLinee(5, {4});
+        // Line logic finds nothing wrong here: only trying the pictures shows that none fits.
+        QTest::newRow("contraddizione nascosta")
+            << IndiziLinee{{2}, {2, 1}, {2}, {2, 1}, {2}}
+            << IndiziLinee{{1, 1}, {4}, {1, 1}, {1, 1}, {1, 1}};
+        QTest::newRow("sequenze troppo lunghe per la riga")
+            << IndiziLinee{{3, 2}, {}, {}, {}, {}} << IndiziLinee{{1}, {1}, {1}, {1}, {1}};
+        QTest::newRow("sequenza negativa") << IndiziLinee{{-1}, {}, {}, {}, {}} << IndiziLinee(5);
+        QTest::newRow("righe e colonne in numero diverso") << IndiziLinee(5) << IndiziLinee(4);
+        QTest::newRow("nessuna riga") << IndiziLinee() << IndiziLinee();
+    }
+
+    void nessunaSoluzione()
+    {
+        QFETCH(IndiziLinee, righe);
+        QFETCH(IndiziLinee, colonne);
+        const EsitoSoluzioni esito = contaSoluzioni(righe, colonne);
+        QCOMPARE(esito.esito, Unicita::Nessuna);
+        QVERIFY(esito.prima.isEmpty() && esito.seconda.isEmpty());
+    }
+
+    // Zero entries stand for nothing, as in the line solver; what cannot be checked is never
+    // called unique.
+    void indiziParticolari()
+    {
+        const EsitoSoluzioni zeri =
+            contaSoluzioni(IndiziLinee{{0}, {0, 2, 0}, {0}}, IndiziLinee{{0}, {1}, {1, 0}});
+        QCOMPARE(zeri.esito, Unicita::Unica);
+        QCOMPARE(zeri.prima, QStringLiteral("000011000"));
+
+        QCOMPARE(contaSoluzioni(QString(24, u'0'), 5).esito, Unicita::NonVerificata);
+        QCOMPARE(contaSoluzioni(QString(24, u'0') + u'2', 5).esito, Unicita::NonVerificata);
+        QCOMPARE(contaSoluzioni(QString(49, u'0'), 7).esito, Unicita::NonVerificata);
+        QCOMPARE(contaSoluzioni(IndiziLinee(33), IndiziLinee(33)).esito, Unicita::NonVerificata);
+        QCOMPARE(contaSoluzioni(IndiziLinee(32), IndiziLinee(32)).esito, Unicita::Unica);
+    }
+
+    // Small boards, from drawings and from the rows of one drawing with the columns of another:
+    // the outcome and both pictures must agree with trying every picture.
+    void comeLEnumerazione()
+    {
+        std::mt19937 generatore(17);
+        std::array<int, 3> perEsito{};
+        for (int prova = 0; prova < 600; ++prova) {
+            const int lato = 3 + prova % 3;
+            auto casuale = [&] {
+                QString celle(lato * lato, u'0');
+                const auto soglia = 30 + generatore() % 40;
+                for (QChar& c : celle)
+                    c = generatore() % 100 < soglia ? u'1' : u'0';
+                return indizi(celle, lato);
+            };
+            IndiziDisegno i = casuale();
+            if (prova % 3 == 0)
+                i.colonne = casuale().colonne;
+
+            const int attese = contaPerEnumerazione(i);
+            const EsitoSoluzioni esito = contaSoluzioni(i.righe, i.colonne);
+            const QByteArray caso = "caso " + QByteArray::number(prova);
+            const auto attesa = std::array{Unicita::Nessuna, Unicita::Unica, Unicita::PiuDiUna};
+            QVERIFY2(esito.esito == attesa[attese], caso.constData());
+            QVERIFY2(attese < 1 || rispetta(esito.prima, i), caso.constData());
+            QVERIFY2(attese < 2 || (rispetta(esito.seconda, i) && esito.seconda != esito.prima),
+                     caso.constData());
+            ++perEsito[attese];
+        }
+        for (const int n : perEsito) // the cases cover every outcome
+            QVERIFY(n > 50);
+    }
+
+    // The search stops at its budget, exactly: one examination short of what the answer takes
+    // gives NonVerificata, never a guess at the answer, from the drawing as from the clues.
+    void budget_data()
+    {
+        QTest::addColumn<QStringList>("disegno");
+        QTest::addColumn<Unicita>("atteso");
+        QTest::newRow("unico") << unica15 << Unicita::Unica;
+        QTest::newRow("ambiguo") << ambiguo15 << Unicita::PiuDiUna;
+    }
+
+    void budget()
+    {
+        QFETCH(QStringList, disegno);
+        QFETCH(Unicita, atteso);
+        const QString celle = pixel(disegno);
+        const IndiziDisegno i = indizi(celle, 15);
+        const std::function<EsitoSoluzioni(int)> verifiche[] = {
+            [&](int esami) { return contaSoluzioni(celle, 15, Budget{esami}); },
+            [&](int esami) { return contaSoluzioni(i.righe, i.colonne, Budget{esami}); },
+        };
+        for (const auto& verifica : verifiche) {
+            const int necessari = verifica(Budget{}.esamiLinea).esamiLinea;
+            QVERIFY(necessari > 100);
+            QList<int> budget{0, 1, necessari - 1, necessari, necessari + 1};
+            for (int esami = 2; esami < necessari; esami += necessari / 40)
+                budget << esami;
+            for (const int esami : budget) {
+                const EsitoSoluzioni esito = verifica(esami);
+                QVERIFY(esito.esito == (esami < necessari ? Unicita::NonVerificata : atteso));
+                QVERIFY(esito.esamiLinea <= esami);
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRisolutore)
+#include "tst_risolutore.moc"

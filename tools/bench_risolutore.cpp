@@ -1,0 +1,183 @@
+// Benchmark (not part of the test run): the unique-solution check over the starting collection and
+// over 1,000 random 15 x 15 drawings of density 0.3 to 0.7, always the same ones. For each set it
+// prints the count by outcome and the mean, 99th percentile and maximum time per drawing, each
+// drawing timed as the best of a few runs. Drawings go through the editor's entry point (the
+// drawing itself); the random set is also solved from its clues alone, and clues made of the rows
+// of one drawing and the columns of another show what a search that spends the whole budget costs
+// (no drawing can cost more, since the budget stops every search).
+// Run: ./build/tools/bench_risolutore   (in a release-like build, the default RelWithDebInfo)
+
+#include "model/Collezione.h"
+#include "model/Indizi.h"
+#include "model/RisolutoreCompleto.h"
+#include "model/Tavola.h"
+
+#include <QList>
+#include <QString>
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <random>
+#include <vector>
+
+using namespace gridora;
+
+namespace {
+
+constexpr int Ripetizioni = 3;
+
+struct Indizi2 {
+    std::vector<Sequenze> righe;
+    std::vector<Sequenze> colonne;
+};
+
+Indizi2 indiziDi(const QString& pixel, int lato)
+{
+    const Segni segni = segniDaPixel(pixel, lato);
+    Indizi2 indizi;
+    for (int i = 0; i < lato; ++i) {
+        indizi.righe.push_back(sequenzeRiga(segni, lato, i));
+        indizi.colonne.push_back(sequenzeColonna(segni, lato, i));
+    }
+    return indizi;
+}
+
+const char* nomeEsito(Unicita esito)
+{
+    switch (esito) {
+    case Unicita::Unica:
+        return "Unica";
+    case Unicita::PiuDiUna:
+        return "PiuDiUna";
+    case Unicita::Nessuna:
+        return "Nessuna";
+    case Unicita::NonVerificata:
+        return "NonVerificata";
+    }
+    return "?";
+}
+
+using Verifica = std::function<EsitoSoluzioni()>;
+
+// Times every check as the best of `Ripetizioni` runs (the answer is the same every time) and
+// prints the summary of the set.
+void misura(const char* nome, const std::vector<Verifica>& verifiche)
+{
+    std::vector<double> tempi;
+    std::map<Unicita, int> conteggi;
+    int esamiMassimi = 0;
+    double tempoEsaurite = 0; // the slowest check that ran out of budget
+    for (const Verifica& verifica : verifiche) {
+        double migliore = 1e9;
+        EsitoSoluzioni esito;
+        for (int r = 0; r < Ripetizioni; ++r) {
+            const auto inizio = std::chrono::steady_clock::now();
+            esito = verifica();
+            const auto fine = std::chrono::steady_clock::now();
+            migliore = std::min(migliore,
+                                std::chrono::duration<double, std::milli>(fine - inizio).count());
+        }
+        tempi.push_back(migliore);
+        ++conteggi[esito.esito];
+        esamiMassimi = std::max(esamiMassimi, esito.esamiLinea);
+        if (esito.esito == Unicita::NonVerificata)
+            tempoEsaurite = std::max(tempoEsaurite, migliore);
+    }
+    std::sort(tempi.begin(), tempi.end());
+    double somma = 0;
+    for (const double t : tempi)
+        somma += t;
+    const std::size_t p99 = (tempi.size() * 99 + 99) / 100 - 1;
+
+    std::printf("%-28s %5zu:", nome, verifiche.size());
+    for (const auto& [esito, quanti] : conteggi)
+        std::printf(" %s %d", nomeEsito(esito), quanti);
+    std::printf("\n%35s mean %.3f ms, p99 %.3f ms, max %.3f ms; most line examinations %d\n", "",
+                somma / double(tempi.size()), tempi[std::min(p99, tempi.size() - 1)], tempi.back(),
+                esamiMassimi);
+    if (conteggi.count(Unicita::NonVerificata))
+        std::printf("%35s slowest run out of budget %.3f ms\n", "", tempoEsaurite);
+}
+
+// Density drawn uniformly in [0.3, 0.7], then each cell filled with that probability. Only the
+// generator's raw output is used, which the standard fixes, so every build sees the same drawings.
+QString disegnoCasuale(std::mt19937& generatore, int lato)
+{
+    const double densita = 0.3 + 0.4 * double(generatore()) / 4294967296.0;
+    const auto soglia = std::uint32_t(densita * 4294967296.0);
+    QString pixel(lato * lato, u'0');
+    for (QChar& c : pixel)
+        c = generatore() < soglia ? u'1' : u'0';
+    return pixel;
+}
+
+std::vector<Verifica> dalDisegno(const QStringList& disegni, int lato)
+{
+    std::vector<Verifica> verifiche;
+    for (const QString& pixel : disegni)
+        verifiche.push_back([pixel, lato] { return contaSoluzioni(pixel, lato); });
+    return verifiche;
+}
+
+Verifica dagliIndizi(Indizi2 indizi)
+{
+    return [indizi] { return contaSoluzioni(indizi.righe, indizi.colonne); };
+}
+
+} // namespace
+
+int main()
+{
+    std::printf("budget %d line examinations, each drawing timed as the best of %d runs\n\n",
+                Budget{}.esamiLinea, Ripetizioni);
+
+    for (const int lato : {5, 10, 15}) {
+        QStringList disegni;
+        for (const VoceCollezione& voce : collezioneIniziale(lato))
+            disegni << voce.pixel;
+        const QByteArray nome = QStringLiteral("collection %1x%1").arg(lato).toUtf8();
+        misura(nome.constData(), dalDisegno(disegni, lato));
+    }
+
+    std::mt19937 generatore(20261206);
+    QStringList casuali;
+    for (int n = 0; n < 1000; ++n)
+        casuali << disegnoCasuale(generatore, 15);
+    misura("random 15x15", dalDisegno(casuali, 15));
+
+    std::vector<Verifica> soloIndizi;
+    for (const QString& pixel : casuali)
+        soloIndizi.push_back(dagliIndizi(indiziDi(pixel, 15)));
+    misura("random 15x15, clues only", soloIndizi);
+
+    // Mostly clues that no picture fits, which the search must prove by trying everything.
+    std::vector<Verifica> mescolati;
+    for (int n = 0; n < 200; ++n) {
+        Indizi2 indizi = indiziDi(disegnoCasuale(generatore, 15), 15);
+        indizi.colonne = indiziDi(disegnoCasuale(generatore, 15), 15).colonne;
+        mescolati.push_back(dagliIndizi(std::move(indizi)));
+    }
+    misura("mixed clues 15x15", mescolati);
+
+    // The same with up to eight runs per line (no two filled cells side by side in a row), the
+    // slowest line examinations, and states that rarely repeat: the costliest budget found.
+    auto sparso = [&generatore] {
+        QString pixel(15 * 15, u'0');
+        for (int k = 0; k < pixel.size(); ++k) {
+            const bool libera = k % 15 == 0 || pixel[k - 1] == u'0';
+            pixel[k] = libera && (generatore() & 1) ? u'1' : u'0';
+        }
+        return pixel;
+    };
+    std::vector<Verifica> sparsi;
+    for (int n = 0; n < 100; ++n) {
+        Indizi2 indizi = indiziDi(sparso(), 15);
+        indizi.colonne = indiziDi(sparso(), 15).colonne;
+        sparsi.push_back(dagliIndizi(std::move(indizi)));
+    }
+    misura("mixed clues, many runs", sparsi);
+    return 0;
+}
