@@ -1,6 +1,7 @@
 #include "menu/InizioGioco.h"
 
 #include "game/GridoraGame.h"
+#include "help/Istruzioni.h"
 #include "resources/Risorse.h"
 #include "widgets/Composizione.h"
 #include "widgets/Immagine.h"
@@ -103,6 +104,10 @@ void InizioGioco::componi()
                 apriGioco(l);
         });
     }
+    connect(Label1, &Etichetta::rilasciata, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton)
+            apriIstruzioni();
+    });
 }
 
 GridoraGame* InizioGioco::gioco() const
@@ -119,6 +124,12 @@ void InizioGioco::apriGioco(int lato)
                                    .senzaErrori = NoErrori->isChecked(),
                                    .audio = !NoAudio->isChecked()};
     m_figlia.apri(new GridoraGame(m_servizi, parametri));
+}
+
+void InizioGioco::apriIstruzioni()
+{
+    if (!figlia())
+        m_figlia.apri(new Istruzioni);
 }
 
 void InizioGioco::evidenzia(Forma* evidenziazione)

@@ -44,7 +44,7 @@ private slots:
                 break;
             }
         }
-        QCOMPARE(bitmap, 13);
+        QCOMPARE(bitmap, 20);
         QCOMPARE(puntatori, 12);
         QCOMPARE(suoni, 7);
     }
