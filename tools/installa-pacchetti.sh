@@ -4,6 +4,7 @@ set -euo pipefail
 pacchetti=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-multimedia-dev libqt6sql6-sqlite qt6-image-formats-plugins libwmf-dev
+  fonts-urw-base35 # the fonts libwmf draws text with
 )
 mancanti=()
 for p in "${pacchetti[@]}"; do
