@@ -11,6 +11,7 @@
 #include "widgets/Etichetta.h"
 #include "widgets/Immagine.h"
 #include "widgets/Messaggi.h"
+#include "widgets/RipetizioneColonna.h"
 #include "widgets/Tavoliere.h"
 
 #include <QCloseEvent>

@@ -126,7 +126,7 @@ private:
     const ParametriGioco m_parametri;
     Controlli m_c;
     Tavoliere* m_tavoliere = nullptr;
-    RipetizioneColonna* m_ripetizione = nullptr;
+    std::unique_ptr<RipetizioneColonna> m_ripetizione;
     Sequenza m_sequenza;
     std::unique_ptr<Ripetizione> m_tempora; // the game clock, once a second
 

@@ -93,7 +93,7 @@ void GridoraGame::componi()
     m_c.Shape3 = creaForma(this, {330, 450, cornicePreview, cornicePreview}, std::nullopt);
     m_c.Shape3->setColoreBordo(QColor(0xFF, 0, 0));
 
-    m_ripetizione = new RipetizioneColonna(this, {4770, 60}, {4815, 135});
+    m_ripetizione = std::make_unique<RipetizioneColonna>(this, QPoint(4770, 60), QPoint(4815, 135));
     m_c.hlp2 = m_ripetizione->etichetta();
     m_tavoliere = new Tavoliere(this);
 

@@ -1,5 +1,6 @@
 #include "menu/InizioGioco.h"
 
+#include "editor/Gridora.h"
 #include "game/GridoraGame.h"
 #include "help/Istruzioni.h"
 #include "resources/Risorse.h"
@@ -104,6 +105,10 @@ void InizioGioco::componi()
                 apriGioco(l);
         });
     }
+    connect(Libero, &Immagine::rilasciata, this, [this](Qt::MouseButton b) {
+        if (b == Qt::LeftButton)
+            apriEditor();
+    });
     connect(Label1, &Etichetta::rilasciata, this, [this](Qt::MouseButton b) {
         if (b == Qt::LeftButton)
             apriIstruzioni();
@@ -124,6 +129,12 @@ void InizioGioco::apriGioco(int lato)
                                    .senzaErrori = NoErrori->isChecked(),
                                    .audio = !NoAudio->isChecked()};
     m_figlia.apri(new GridoraGame(m_servizi, parametri));
+}
+
+void InizioGioco::apriEditor()
+{
+    if (!figlia())
+        m_figlia.apri(new Gridora(m_servizi));
 }
 
 void InizioGioco::apriIstruzioni()

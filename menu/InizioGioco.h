@@ -27,6 +27,7 @@ public:
 
     // Opens a fresh game window of a side (5, 10 or 15) with the options ticked now.
     void apriGioco(int lato);
+    void apriEditor();
     void apriIstruzioni();
     // The window opened from here, while it is open.
     QWidget* figlia() const { return m_figlia.aperta(); }

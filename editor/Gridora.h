@@ -1,0 +1,142 @@
+#pragma once
+
+// The puzzle editor window, "Crea Schermo Gridora": puzzles of each side are drawn cell by cell
+// with live clues and a preview, saved under a name with the duplicate checks, listed, stepped
+// through, modified and deleted. The drawing's rules are a DisegnoEditor; the window shows them
+// and talks to the database. Nothing runs while the window waits for the user.
+//
+// Two modes: drawing (narrow window, list hidden) and list (widened window with the list of the
+// side's puzzles, one of them selected and shown on the board).
+
+#include "model/Archivio.h"
+#include "model/DisegnoEditor.h"
+#include "widgets/Servizi.h"
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class QButtonGroup;
+class QGroupBox;
+class QLineEdit;
+class QListView;
+class QRadioButton;
+class QStringListModel;
+
+namespace gridora {
+
+class Anteprima;
+class Etichetta;
+class EtichettaPulsante;
+class Forma;
+class RipetizioneColonna;
+class Tavoliere;
+
+class Gridora : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Gridora(const Servizi& servizi, QWidget* genitore = nullptr);
+    ~Gridora() override;
+
+    // The controls by their names, for pictures of the window and for tests that look at it.
+    struct Controlli {
+        EtichettaPulsante* SalvaF = nullptr;
+        EtichettaPulsante* CaricaF = nullptr;
+        EtichettaPulsante* ClearF = nullptr;
+        EtichettaPulsante* ModF = nullptr;
+        EtichettaPulsante* DelF = nullptr;
+        EtichettaPulsante* ImportaF = nullptr;
+        QWidget* mappa = nullptr;
+        QGroupBox* Frame1 = nullptr;
+        std::array<QRadioButton*, 3> Option1{}; // 5x5, 10x10, 15x15
+        QWidget* modnome = nullptr;
+        QLineEdit* Nome = nullptr;
+        QListView* Lista = nullptr;
+        Forma* Shape3 = nullptr;
+        const Etichetta* hlp2 = nullptr;
+        Anteprima* anteprima = nullptr;
+    };
+    const Controlli& controlli() const { return m_c; }
+    const Tavoliere& tavoliere() const { return *m_tavoliere; }
+    const DisegnoEditor& disegno() const { return m_disegno; }
+    int lato() const { return m_disegno.lato(); }
+    bool modoLista() const { return m_modoLista; }
+
+    // The image import's result: a cell string of a side. It goes on the board with its clues
+    // and preview and its empty lines crossed; the name box and the list stay as they are. A
+    // drawing of another side first chooses that side. False, and nothing changes, for a string
+    // that is not a drawing of that side.
+    bool riceviImportazione(const QString& pixel, int lato);
+
+signals:
+    // "Importa Immagine" was clicked.
+    void importaRichiesta();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* evento) override;
+
+private:
+    // Composition.
+    void componi();
+    void componiFigura();
+    void componiPulsanti();
+    void componiNome();
+    void collega();
+
+    // Size, modes and the label-buttons.
+    void Option1_Click(int Index);
+    void modoDisegno();
+    void modoElenco();
+    void evidenziaPulsante(const EtichettaPulsante* sotto);
+
+    // Drawing.
+    void Image1_MouseDown(int riga, int colonna);
+    void Image1_MouseUp(int riga, int colonna, Qt::MouseButton pulsante);
+    void Image1_Drag(int riga, int colonna, Qt::MouseButton pulsante);
+    void Image1_MouseMove(int riga, int colonna);
+    void Verticale_MouseMove(int colonna);
+    void Command3_Click();
+    void mostraDisegno();
+    void mostraCella(int riga, int colonna);
+    void disegnoCambiato();
+    void aggiornaModifica();
+
+    // Puzzle management.
+    void Command1_Click();
+    void Command2_Click();
+    void Lista_Click(int riga);
+    void Ricarica(int Selezione);
+    void Nome_Change();
+    void Command5_Click();
+    void Command4_Click();
+    void caricaElenco(int posizione);
+    bool disegnoNonVuoto();
+    QString conAvvisoUnicita(const QString& testo) const;
+    void avvisaArchivio(const QString& titolo, const EsitoArchivio& esito);
+    bool selezioneValida() const;
+    void impostaNome(const QString& nome);
+
+    const Servizi& m_servizi;
+    Controlli m_c;
+    Tavoliere* m_tavoliere = nullptr;
+    std::unique_ptr<RipetizioneColonna> m_ripetizione;
+    QButtonGroup* m_lati = nullptr;
+    std::array<EtichettaPulsante*, 6> m_pulsanti{};
+
+    DisegnoEditor m_disegno;
+    Indizi m_indizi;                    // the clues of the drawing, as the labels show them
+    int m_numeroDisegni = 0;            // puzzles of the side counted at the last size choice
+    bool m_modoLista = false;           // the list is shown and one of its puzzles selected
+    QStringListModel* m_nomi = nullptr; // the names the list shows
+    QList<Disegno> m_righe;             // the rows behind the list, in its order
+    bool m_riempiendo = false;          // the list is being filled: no selection counts yet
+    int m_indiceScelto = -1;            // list position of the selected puzzle
+    // A press on a cell waits for its release or for the first cell a drag enters.
+    int m_rigaPremuta = 0;
+    int m_colonnaPremuta = 0;
+    bool m_trascinando = false;
+    Segno m_segnoTrascinato = Vuoto;
+};
+
+} // namespace gridora

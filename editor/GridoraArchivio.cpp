@@ -1,0 +1,229 @@
+// Puzzle management: saving the drawing with the duplicate checks, the list of the side's
+// puzzles, the name box, modifying and deleting the selected puzzle. Every write addresses its
+// row by identity; a write the database refuses is reported and leaves the board and the name
+// box as they were.
+
+#include "editor/Gridora.h"
+#include "model/Salvataggio.h"
+#include "widgets/Etichetta.h"
+#include "widgets/Messaggi.h"
+#include "widgets/Tavoliere.h"
+
+#include <QLineEdit>
+#include <QListView>
+#include <QSignalBlocker>
+#include <QStringListModel>
+#include <algorithm>
+
+namespace gridora {
+
+namespace {
+
+const QString TitoloArchivio = QStringLiteral("ARCHIVIO DEI DISEGNI");
+const QString TitoloProgramma = QStringLiteral("GridoraPC");
+
+} // namespace
+
+// "Salva": the drawing becomes a new puzzle of the side, unless its name or its drawing is
+// already there.
+void Gridora::Command1_Click()
+{
+    if (!disegnoNonVuoto())
+        return;
+    const Esito<QList<Disegno>> righe = m_servizi.archivio.elenco(lato());
+    if (!righe.ok()) {
+        avvisaArchivio(TitoloArchivio, righe.stato);
+        return;
+    }
+    const QString pixel = m_disegno.pixel();
+    const QString digitato = m_c.Nome->text();
+    switch (verdettoSalvataggio(righe.valore, digitato, pixel)) {
+    case Verdetto::NomePresente:
+        m_servizi.messaggi.avviso(
+            this, QStringLiteral("NOME PRESENTE"),
+            QStringLiteral("Esiste già un disegno con questo nome\nInserire un nuovo nome."));
+        return;
+    case Verdetto::DisegnoPresente:
+        m_servizi.messaggi.avviso(
+            this, QStringLiteral("DISEGNO PRESENTE"),
+            QStringLiteral("Esiste già un disegno uguale a questo.\nCambiare qualche Pixel."));
+        return;
+    case Verdetto::Doppione:
+        m_servizi.messaggi.avviso(this, QStringLiteral("RECORD DOPPIONE"),
+                                  QStringLiteral("Esiste già un disegno con questo nome e pixel.\n"
+                                                 "Inserire un nuovo nome e immagine diversa."));
+        return;
+    case Verdetto::Libero:
+        break;
+    }
+    const QString nome = nomeDaSalvare(righe.valore, digitato, m_numeroDisegni);
+    impostaNome(nome);
+    if (!m_servizi.messaggi.domanda(this, QStringLiteral("Salvo come: ") + nome.toUpper(),
+                                    conAvvisoUnicita(QStringLiteral("Sei sicuro?")))) {
+        impostaNome({});
+        return;
+    }
+    const Esito<qint64> nuovo = m_servizi.archivio.inserisci(lato(), pixel, nome);
+    if (!nuovo.ok()) {
+        avvisaArchivio(QStringLiteral("DISEGNO NON SALVATO"), nuovo.stato);
+        return;
+    }
+    m_servizi.messaggi.avviso(this, TitoloProgramma, QStringLiteral("Disegno Salvato"));
+    // The list, if shown, lacks the new puzzle: back to drawing, on an empty board.
+    modoDisegno();
+    impostaNome({});
+    Command3_Click();
+}
+
+// "Carica": the list of the side's puzzles, with the first one on the board.
+void Gridora::Command2_Click()
+{
+    caricaElenco(0);
+}
+
+// Fills the list from the database and selects a position of it (the last one when the list is
+// shorter). With no puzzle of the side, the editor stays in drawing mode on an empty board.
+void Gridora::caricaElenco(int posizione)
+{
+    const Esito<QList<Disegno>> righe = m_servizi.archivio.elenco(lato());
+    if (!righe.ok()) {
+        avvisaArchivio(TitoloArchivio, righe.stato);
+        return;
+    }
+    m_righe = righe.valore;
+    m_indiceScelto = -1;
+    QStringList nomi;
+    nomi.reserve(m_righe.size());
+    for (const Disegno& d : m_righe)
+        nomi.append(d.nome);
+    m_riempiendo = true;
+    m_nomi->setStringList(nomi);
+    if (!m_righe.isEmpty()) {
+        const QModelIndex scelto = m_nomi->index(std::clamp(posizione, 0, int(m_righe.size()) - 1));
+        m_c.Lista->setCurrentIndex(scelto);
+        m_c.Lista->scrollTo(scelto);
+    }
+    m_riempiendo = false;
+    if (m_righe.isEmpty()) {
+        modoDisegno();
+        m_disegno.setLato(lato());
+        impostaNome({});
+        mostraDisegno();
+        return;
+    }
+    modoElenco();
+    Lista_Click(m_c.Lista->currentIndex().row());
+}
+
+void Gridora::Lista_Click(int riga)
+{
+    if (riga < 0 || riga >= m_righe.size())
+        return;
+    m_c.DelF->setEnabled(true);
+    for (int i = 0; i < LatoMassimo; ++i)
+        m_tavoliere->setBordoIndizioColonna(i, false);
+    m_indiceScelto = riga;
+    Ricarica(riga);
+}
+
+// The puzzle at a list position on the board, its name in the name box.
+void Gridora::Ricarica(int Selezione)
+{
+    const Disegno& scelto = m_righe[Selezione];
+    m_disegno.carica(scelto.pixel);
+    {
+        // A stored puzzle's name: the name box check would find it.
+        const QSignalBlocker senzaEventi(m_c.Nome);
+        m_c.Nome->setText(scelto.nome);
+    }
+    mostraDisegno();
+}
+
+// The name box changed. While a puzzle of the list is selected, the editor goes back to drawing
+// once neither the name nor the drawing is one of the side's stored puzzles.
+void Gridora::Nome_Change()
+{
+    if (m_modoLista) {
+        const Esito<QList<Disegno>> trovati =
+            m_servizi.archivio.cercaNomeOPixel(lato(), m_c.Nome->text(), m_disegno.pixel());
+        if (trovati.ok() && trovati.valore.isEmpty())
+            modoDisegno();
+    }
+    aggiornaModifica();
+}
+
+// "Modifica Record": the selected puzzle takes the drawing and the name box text; its records
+// stay. Then the list is read again and the same position shown, as stored.
+void Gridora::Command5_Click()
+{
+    if (!selezioneValida() || !disegnoNonVuoto())
+        return;
+    const Disegno scelto = m_righe[m_indiceScelto];
+    const int posizione = m_indiceScelto;
+    const QString testo =
+        conAvvisoUnicita(QStringLiteral("Modifico il disegno:") + scelto.nome + u'?');
+    if (m_servizi.messaggi.domanda(this, QStringLiteral("CONFERMA MODIFICA"), testo)) {
+        const EsitoArchivio esito =
+            m_servizi.archivio.modifica(lato(), scelto.id, m_c.Nome->text(), m_disegno.pixel());
+        if (!esito.ok()) {
+            avvisaArchivio(QStringLiteral("DISEGNO NON MODIFICATO"), esito);
+            return;
+        }
+    }
+    caricaElenco(posizione);
+}
+
+// "Elimina Record": the selected puzzle leaves the database; the first remaining one is shown.
+void Gridora::Command4_Click()
+{
+    if (!selezioneValida())
+        return;
+    const Disegno scelto = m_righe[m_indiceScelto];
+    const QString nome = scelto.nome.toUpper();
+    if (!m_servizi.messaggi.domanda(this, QStringLiteral("CONFERMA CANCELLAZIONE"),
+                                    QStringLiteral("Sicuro di voler eliminare: ") + nome + u'?'))
+        return;
+    const EsitoArchivio esito = m_servizi.archivio.elimina(lato(), scelto.id);
+    if (!esito.ok()) {
+        avvisaArchivio(QStringLiteral("DISEGNO NON ELIMINATO"), esito);
+        return;
+    }
+    m_servizi.messaggi.avviso(this, QStringLiteral("OK"),
+                              QStringLiteral("Disegno: ") + nome + QStringLiteral(" eliminato"));
+    caricaElenco(0);
+}
+
+// A drawing with no filled cell would be a puzzle that no game can finish.
+bool Gridora::disegnoNonVuoto()
+{
+    if (m_disegno.piene() > 0)
+        return true;
+    m_servizi.messaggi.avviso(
+        this, QStringLiteral("DISEGNO VUOTO"),
+        QStringLiteral("Il disegno non ha nessuna casella piena.\nRiempire qualche Pixel."));
+    return false;
+}
+
+// A confirmation's text, after a warning line when the clues fit more than one picture.
+QString Gridora::conAvvisoUnicita(const QString& testo) const
+{
+    const QString avviso = avvisoUnicita(contaSoluzioni(m_disegno.pixel(), lato()).esito);
+    return avviso.isEmpty() ? testo : avviso + u'\n' + testo;
+}
+
+void Gridora::avvisaArchivio(const QString& titolo, const EsitoArchivio& esito)
+{
+    m_servizi.messaggi.avviso(this, titolo, esito.messaggio);
+}
+
+bool Gridora::selezioneValida() const
+{
+    return m_modoLista && m_indiceScelto >= 0 && m_indiceScelto < m_righe.size();
+}
+
+void Gridora::impostaNome(const QString& nome)
+{
+    m_c.Nome->setText(nome);
+}
+
+} // namespace gridora

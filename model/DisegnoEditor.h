@@ -1,0 +1,63 @@
+#pragma once
+
+// The editor's drawing, with no window: the marks of the cells of one side, what a click does to
+// them, and the comparison with the puzzle last loaded from the database that decides whether
+// "Modifica Record" has something to store. Every change of a mark goes through one place, so
+// that a history of changes can be kept there.
+
+#include "model/Indizi.h"
+#include "model/Partita.h"
+#include "model/Tavola.h"
+
+#include <QString>
+
+namespace gridora {
+
+class DisegnoEditor {
+public:
+    explicit DisegnoEditor(int lato = 5);
+
+    int lato() const { return m_lato; }
+    // A new side: every cell empty, and no loaded puzzle to compare with.
+    void setLato(int lato);
+
+    Segno segno(int riga, int colonna) const;
+    const Segni& segni() const { return m_celle; } // by logical index
+
+    // Left button: an empty cell is filled, a filled or crossed one emptied. Right button: an
+    // empty cell is crossed, a filled or crossed one emptied. Other buttons change nothing.
+    // Gives the cell's mark afterwards.
+    Segno clic(int riga, int colonna, Pulsante pulsante);
+    // Gives a cell a mark (a drag repeats the change of the pressed cell); true when it changed.
+    bool imposta(int riga, int colonna, Segno segno);
+    // Every cell empty. The loaded puzzle stays the one to compare with.
+    void cancella();
+
+    // A puzzle from the database: its cells ('1' filled, anything else or missing empty), then
+    // every empty row and column crossed. From now on the drawing is compared with it.
+    void carica(const QString& pixel);
+    // A drawing from the image import, put on the board the same way; the comparison stays with
+    // the puzzle loaded before, which is the one a modification would replace.
+    void importa(const QString& pixel);
+
+    QString pixel() const; // crosses are stored as empty cells
+    int piene() const;     // filled cells
+    Indizi indizi() const;
+
+    // Whether the drawing differs from the loaded puzzle. A cross on a cell that the puzzle has
+    // empty is no difference; once crossed, such a cell is remembered as crossed until the next
+    // load, so clearing the cross later is one.
+    bool modificato() const;
+
+private:
+    int indice(int riga, int colonna) const { return indiceLogico(riga, colonna, m_lato); }
+    bool cambia(int k, Segno segno);
+    void metti(const QString& pixel);
+    void ricordaCroce(int k);
+
+    int m_lato;
+    Segni m_celle{};
+    Segni m_originali{}; // the loaded puzzle, with the crosses remembered
+};
+
+} // namespace gridora
