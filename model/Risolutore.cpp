@@ -136,14 +136,12 @@ std::optional<Sequenze> sequenzeValide(const Sequenze& grezze, int lunghezza)
     return sequenze;
 }
 
-std::optional<QString> risolviConLogica(const std::vector<Sequenze>& righe,
-                                        const std::vector<Sequenze>& colonne)
+std::optional<std::vector<Sequenze>> sequenzeDiTutte(const std::vector<Sequenze>& righe,
+                                                     const std::vector<Sequenze>& colonne)
 {
     const int lato = int(righe.size());
     if (lato == 0 || colonne.size() != righe.size())
         return std::nullopt;
-
-    // Lines 0..lato-1 are the rows, lato..2*lato-1 the columns.
     std::vector<Sequenze> sequenze;
     sequenze.reserve(2 * lato);
     for (int l = 0; l < 2 * lato; ++l) {
@@ -152,6 +150,18 @@ std::optional<QString> risolviConLogica(const std::vector<Sequenze>& righe,
             return std::nullopt;
         sequenze.push_back(std::move(*valide));
     }
+    return sequenze;
+}
+
+std::optional<QString> risolviConLogica(const std::vector<Sequenze>& righe,
+                                        const std::vector<Sequenze>& colonne)
+{
+    // Lines 0..lato-1 are the rows, lato..2*lato-1 the columns.
+    const int lato = int(righe.size());
+    const auto tutte = sequenzeDiTutte(righe, colonne);
+    if (!tutte)
+        return std::nullopt;
+    const std::vector<Sequenze>& sequenze = *tutte;
 
     std::vector<Stato> griglia(lato * lato, Stato::Ignoto);
     auto indice = [lato](int linea, int posizione) {

@@ -448,24 +448,6 @@ private:
     std::vector<Ricordo> memoria_;
 };
 
-// The clues without zero entries, rows then columns; nothing when they leave no picture.
-std::optional<std::vector<Sequenze>> sequenzeDiTutte(const std::vector<Sequenze>& righe,
-                                                     const std::vector<Sequenze>& colonne)
-{
-    const int lato = int(righe.size());
-    if (lato == 0 || colonne.size() != righe.size())
-        return std::nullopt;
-    std::vector<Sequenze> sequenze;
-    sequenze.reserve(2 * lato);
-    for (int l = 0; l < 2 * lato; ++l) {
-        auto valide = sequenzeValide(l < lato ? righe[l] : colonne[l - lato], lato);
-        if (!valide)
-            return std::nullopt;
-        sequenze.push_back(std::move(*valide));
-    }
-    return sequenze;
-}
-
 } // namespace
 
 EsitoSoluzioni contaSoluzioni(const std::vector<Sequenze>& righe,

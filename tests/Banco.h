@@ -4,6 +4,7 @@
 // window with its collaborators replaced, and a user's hands: clicks, moves and keys sent through
 // the window system to the window under test.
 
+#include "Disegni.h"
 #include "Finti.h"
 #include "game/GridoraGame.h"
 #include "menu/InizioGioco.h"
@@ -20,21 +21,6 @@
 #include <memory>
 
 namespace gridora {
-
-struct Schema {
-    QString nome;
-    QStringList righe; // '#' filled, '.' empty
-};
-
-inline QString pixelDi(const QStringList& righe)
-{
-    QString pixel;
-    for (const QString& riga : righe) {
-        for (const QChar c : riga)
-            pixel += c == u'#' ? u'1' : u'0';
-    }
-    return pixel;
-}
 
 // Where a control lies in its window.
 inline QPoint centroInFinestra(const QWidget* controllo)

@@ -1,5 +1,6 @@
 // The collection text reader, the line solver and the starting collection built into the program.
 
+#include "Disegni.h"
 #include "model/Collezione.h"
 #include "model/Indizi.h"
 #include "model/Nomi.h"
@@ -17,17 +18,6 @@ using IndiziLinee = std::vector<Sequenze>;
 Q_DECLARE_METATYPE(IndiziLinee)
 
 namespace {
-
-// The cell string of a picture drawn as rows of '#' and '.'.
-QString pixel(const QStringList& righe)
-{
-    QString celle;
-    for (const QString& riga : righe) {
-        for (const QChar c : riga)
-            celle += c == u'#' ? u'1' : u'0';
-    }
-    return celle;
-}
 
 IndiziLinee indiziRighe(const QString& celle, int lato)
 {
@@ -80,9 +70,9 @@ private slots:
         QVERIFY2(errore.isEmpty(), qPrintable(errore));
         QCOMPARE(voci.size(), 2);
         QCOMPARE(voci[0].nome, QStringLiteral("Cuore"));
-        QCOMPARE(voci[0].pixel, pixel({".#.#.", "#####", "#####", ".###.", "..#.."}));
+        QCOMPARE(voci[0].pixel, pixelDi({".#.#.", "#####", "#####", ".###.", "..#.."}));
         QCOMPARE(voci[1].nome, QStringLiteral("Casa con giardino e forno"));
-        QCOMPARE(voci[1].pixel, pixel({"..#..", ".###.", "#####", "##.##", "##.##"}));
+        QCOMPARE(voci[1].pixel, pixelDi({"..#..", ".###.", "#####", "##.##", "##.##"}));
     }
 
     // Blanks at line ends, Windows line endings, a byte-order mark and a missing final newline
@@ -170,7 +160,7 @@ private slots:
         QTest::addColumn<IndiziLinee>("colonne");
         QTest::addColumn<QString>("attesa"); // empty: line logic must give up
 
-        const QString casa = pixel({"..#..", ".###.", "#####", "##.##", "##.##"});
+        const QString casa = pixelDi({"..#..", ".###.", "#####", "##.##", "##.##"});
         QTest::newRow("casa") << IndiziLinee{{1}, {3}, {5}, {2, 2}, {2, 2}}
                               << IndiziLinee{{3}, {4}, {3}, {4}, {3}} << casa;
         QTest::newRow("tavola vuota") << IndiziLinee(5) << IndiziLinee(5) << QString(25, u'0');

@@ -1,6 +1,7 @@
 // The rules of a game with no window: every kind of click on every kind of cell in the four
 // combinations of the options, the end of a game, penalties on the clock and the starting help.
 
+#include "Disegni.h"
 #include "model/Partita.h"
 
 #include <QTest>
@@ -11,16 +12,6 @@ namespace {
 
 // Row 1 and column 3 are empty, so crossed before play.
 const QStringList Tavola = {"#.#..", ".....", "##...", "#...#", "..#.#"};
-
-QString pixelDi(const QStringList& righe)
-{
-    QString pixel;
-    for (const QString& riga : righe) {
-        for (const QChar c : riga)
-            pixel += c == u'#' ? u'1' : u'0';
-    }
-    return pixel;
-}
 
 Partita nuova(bool senzaX, bool senzaErrori, bool aiuto = false)
 {

@@ -5,6 +5,7 @@
 // folder, editor_stretto.png and editor_largo.png)
 
 #include "Banco.h"
+#include "RiempiArchivio.h"
 #include "editor/Gridora.h"
 #include "model/Collezione.h"
 
@@ -12,39 +13,11 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QRadioButton>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <ctime>
 
 using namespace gridora;
 
 namespace {
-
-// Adds `quanti` distinct drawings of 15 x 15 with distinct names, in one transaction.
-void riempiTabella(const QString& percorso, int quanti)
-{
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "bench");
-        db.setDatabaseName(percorso);
-        db.open();
-        db.transaction();
-        QSqlQuery q(db);
-        q.prepare("INSERT INTO Disegni15 (Griglia, Pixel, Nome) VALUES ('15', ?, ?)");
-        quint32 stato = 12345;
-        for (int n = 0; n < quanti; ++n) {
-            QString pixel(225, u'0');
-            for (QChar& c : pixel) {
-                stato = stato * 1664525u + 1013904223u;
-                c = (stato >> 28) < 7 ? u'1' : u'0';
-            }
-            q.addBindValue(pixel);
-            q.addBindValue(QStringLiteral("Schema %1").arg(n));
-            q.exec();
-        }
-        db.commit();
-    }
-    QSqlDatabase::removeDatabase("bench");
-}
 
 // The processor time of one call of `passo`, averaged over `volte` calls: on a busy machine the
 // wall-clock figures of QBENCHMARK also count the time other programs take.
@@ -85,7 +58,7 @@ class BenchEditor : public QObject {
 private slots:
     void initTestCase()
     {
-        riempiTabella(m_banco.archivio.percorso(), 10000);
+        riempiTabella15(m_banco.archivio.percorso(), 10000);
         m_editor = apriEditor(m_banco);
         scegliLato(m_editor, 15);
         QVERIFY(m_banco.archivio.conta(15).valore >= 10000);

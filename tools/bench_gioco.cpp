@@ -4,41 +4,12 @@
 // instruction counts)
 
 #include "Banco.h"
+#include "RiempiArchivio.h"
 #include "model/Slot.h"
 
 #include <QElapsedTimer>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 
 using namespace gridora;
-
-namespace {
-
-// Fills the 15 x 15 table with `quanti` distinct drawings in one transaction.
-void riempiTabella(const QString& percorso, int quanti)
-{
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "bench");
-        db.setDatabaseName(percorso);
-        db.open();
-        db.transaction();
-        QSqlQuery q(db);
-        q.prepare("INSERT INTO Disegni15 (Griglia, Pixel, Nome) VALUES ('15', ?, ?)");
-        for (int n = 0; n < quanti; ++n) {
-            QString pixel(225, u'0');
-            for (int b = 0; b < 14; ++b)
-                pixel[b * 16] = (n >> b) & 1 ? u'1' : u'0';
-            pixel[224] = u'1';
-            q.addBindValue(pixel);
-            q.addBindValue(QStringLiteral("Schema %1").arg(n));
-            q.exec();
-        }
-        db.commit();
-    }
-    QSqlDatabase::removeDatabase("bench");
-}
-
-} // namespace
 
 class BenchGioco : public QObject {
     Q_OBJECT
@@ -71,7 +42,7 @@ private slots:
     void avvioConDiecimilaSchemi()
     {
         if (m_banco.archivio.conta(15).valore < 10000)
-            riempiTabella(m_banco.archivio.percorso(), 10000);
+            riempiTabella15(m_banco.archivio.percorso(), 10000);
         QBENCHMARK
         {
             GridoraGame gioco(m_banco.servizi, {.lato = 15, .audio = false});
