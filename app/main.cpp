@@ -1,12 +1,14 @@
 #include "game/UscitaSuono.h"
 #include "menu/InizioGioco.h"
 #include "model/Archivio.h"
+#include "model/PosizioneDati.h"
 #include "resources/Risorse.h"
 #include "widgets/Messaggi.h"
 #include "widgets/Sequenza.h"
 
 #include <QApplication>
 #include <QRandomGenerator>
+#include <QStandardPaths>
 #include <QTime>
 
 int main(int argc, char* argv[])
@@ -17,8 +19,11 @@ int main(int argc, char* argv[])
     QApplication::setFont(QFont(gridora::risorse::famigliaCaratteri()));
 
     gridora::MessaggiReali messaggi;
-    // Dati.mdb lives beside the program; it is created with the starting collection if missing.
-    const gridora::Archivio archivio(QApplication::applicationDirPath());
+    // Dati.mdb lives beside the program, or in the player's data folder when the program's folder
+    // is not writable; it is created with the starting collection if missing.
+    const gridora::Archivio archivio(
+        gridora::cartellaDati(QApplication::applicationDirPath(),
+                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     const gridora::EsitoArchivio preparazione = archivio.prepara();
 
     gridora::PianificatoreReale pianificatore;

@@ -6,8 +6,8 @@
 // with the largest record and the object count computed, so the fuzzer reaches libwmf's record
 // handlers; even ones go in as they are.
 
-#include "import/wmf/ConversioneWmf.h"
 #include "import/LetturaImmagine.h"
+#include "import/wmf/ConversioneWmf.h"
 
 #include <QCoreApplication>
 #include <algorithm>

@@ -3,8 +3,8 @@
 // hang or flood their output.
 
 #include "import/Campionamento.h"
-#include "import/wmf/ConversioneWmf.h"
 #include "import/LetturaImmagine.h"
+#include "import/wmf/ConversioneWmf.h"
 
 #include <QBuffer>
 #include <QDir>

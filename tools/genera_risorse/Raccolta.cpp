@@ -23,6 +23,16 @@ QByteArray jpeg(const QImage& immagine)
     return dati;
 }
 
+QByteArray png(const QImage& immagine)
+{
+    QByteArray dati;
+    QBuffer buffer(&dati);
+    buffer.open(QIODevice::WriteOnly);
+    if (!immagine.save(&buffer, "PNG"))
+        throw std::runtime_error("codifica PNG non riuscita");
+    return dati;
+}
+
 void bitmap(FileGenerati& file, const QString& nome, const QImage& immagine)
 {
     file.push_back({QStringLiteral("bitmap/%1.bmp").arg(nome), bmp24(immagine)});
@@ -55,6 +65,12 @@ FileGenerati tutteLeRisorse(const Caratteri& caratteri)
     file.push_back({QStringLiteral("finestra/gridora.ico"), fileIcona(icona())});
     file.push_back(
         {QStringLiteral("finestra/pulsante_record.jpg"), jpeg(pulsanteRecord(caratteri))});
+
+    // The desktop's icon theme, installed with the program rather than compiled in.
+    for (const int lato : {16, 32, 48, 64, 128, 256})
+        file.push_back(
+            {QStringLiteral("icone/%1x%1/gridorapc.png").arg(lato), png(iconaProgramma(lato))});
+    file.push_back({QStringLiteral("icone/scalable/gridorapc.svg"), iconaSvg()});
 
     std::vector<Puntatore> puntatori = puntatoriDisegnati();
     for (Puntatore& p : puntatoriScritti(caratteri))
