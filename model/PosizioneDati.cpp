@@ -16,12 +16,21 @@ bool cartellaScrivibile(const QString& cartella)
     return prova.open(); // removed again when `prova` goes
 }
 
+bool copiaInstallata(const QString& cartellaProgramma)
+{
+    return QFileInfo::exists(QDir(cartellaProgramma)
+                                 .filePath(QStringLiteral("../share/metainfo/%1.metainfo.xml")
+                                               .arg(QLatin1String(IdApplicazione))));
+}
+
 QString cartellaDati(const QString& cartellaProgramma, const QString& cartellaUtente)
 {
+    if (cartellaUtente.isEmpty())
+        return cartellaProgramma;
     const QString accanto =
         QDir(cartellaProgramma).filePath(QString::fromLatin1(Archivio::NomeFile));
-    if (QFileInfo::exists(accanto) || cartellaScrivibile(cartellaProgramma) ||
-        cartellaUtente.isEmpty())
+    if (!copiaInstallata(cartellaProgramma) &&
+        (QFileInfo::exists(accanto) || cartellaScrivibile(cartellaProgramma)))
         return cartellaProgramma;
     // A folder that cannot be made is left to the store, which reports that it cannot create
     // Dati.mdb there.

@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QHash>
 #include <QIcon>
@@ -64,16 +65,6 @@ QByteArray leggi(const char* file)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// Decoded bitmaps, kept: the board shows the same few cell pictures hundreds of times.
-QImage immagineDaFile(const char* file)
-{
-    static QHash<const char*, QImage> cache;
-    auto it = cache.constFind(file);
-    if (it == cache.cend())
-        it = cache.insert(file, QImage(QString::fromLatin1(file)));
-    return *it;
-}
-
 quint16 parola(const QByteArray& dati, qsizetype pos)
 {
     return qFromLittleEndian<quint16>(dati.constData() + pos);
@@ -81,6 +72,107 @@ quint16 parola(const QByteArray& dati, qsizetype pos)
 quint32 doppiaParola(const QByteArray& dati, qsizetype pos)
 {
     return qFromLittleEndian<quint32>(dati.constData() + pos);
+}
+
+constexpr quint16 IcoIcona = 1;
+constexpr quint16 IcoCursore = 2;
+
+// The first image of an icon (type 1) or cursor (type 2) file with a 4-bit or 24-bit picture and
+// its transparency mask, which Qt's reader drops for 24-bit pictures; a null image when the file
+// is not such a thing.
+ImmaginePuntatore decodificaIco(const QByteArray& dati, quint16 tipo)
+{
+    constexpr qsizetype Intestazione = 6 + 16; // directory and its first entry
+    if (dati.size() < Intestazione + 40 || parola(dati, 2) != tipo || parola(dati, 4) < 1)
+        return {};
+    const QPoint caldo = tipo == IcoCursore ? QPoint(parola(dati, 10), parola(dati, 12)) : QPoint();
+    const qsizetype dib = doppiaParola(dati, 18);
+    if (dib < Intestazione || dib + 40 > dati.size())
+        return {};
+    const auto larghezza = static_cast<qint32>(doppiaParola(dati, dib + 4));
+    const auto altezza = static_cast<qint32>(doppiaParola(dati, dib + 8)) / 2; // colours, mask
+    const int bit = parola(dati, dib + 14);
+    if (larghezza < 1 || larghezza > 256 || altezza < 1 || altezza > 256 || (bit != 4 && bit != 24))
+        return {};
+    const qsizetype tavolozza = dib + doppiaParola(dati, dib);
+    const qsizetype colori = bit == 4 ? tavolozza + 16 * 4 : tavolozza;
+    const qsizetype rigaColori = (qsizetype(larghezza) * bit + 31) / 32 * 4;
+    const qsizetype maschera = colori + rigaColori * altezza;
+    const qsizetype rigaMaschera = (qsizetype(larghezza) + 31) / 32 * 4;
+    if (tavolozza < dib || maschera + rigaMaschera * altezza > dati.size())
+        return {};
+
+    const auto byte = [&](qsizetype pos) { return static_cast<quint8>(dati[pos]); };
+    const auto bgr = [&](qsizetype pos) { return qRgb(byte(pos + 2), byte(pos + 1), byte(pos)); };
+    QImage figura(larghezza, altezza, QImage::Format_ARGB32);
+    for (int y = 0; y < altezza; ++y) {
+        const int rigaFile = altezza - 1 - y; // rows are stored bottom-up
+        for (int x = 0; x < larghezza; ++x) {
+            const bool trasparente =
+                byte(maschera + rigaFile * rigaMaschera + x / 8) & (0x80 >> (x % 8));
+            QRgb colore = 0;
+            if (!trasparente && bit == 24) {
+                colore = bgr(colori + rigaFile * rigaColori + x * 3);
+            } else if (!trasparente) {
+                const quint8 coppia = byte(colori + rigaFile * rigaColori + x / 2);
+                const int indice = x % 2 == 0 ? coppia >> 4 : coppia & 0x0F;
+                colore = bgr(tavolozza + indice * 4);
+            }
+            figura.setPixel(x, y, colore);
+        }
+    }
+    return {figura, caldo};
+}
+
+// An uncompressed 24-bit BMP, as the program's own bitmaps are; a null image otherwise.
+QImage decodificaBmp(const QByteArray& dati)
+{
+    if (dati.size() < 54 || !dati.startsWith("BM") || parola(dati, 28) != 24 ||
+        doppiaParola(dati, 30) != 0)
+        return {};
+    const auto larghezza = static_cast<qint32>(doppiaParola(dati, 18));
+    const auto altezzaFile = static_cast<qint32>(doppiaParola(dati, 22));
+    const int altezza = std::abs(altezzaFile);
+    const qsizetype inizio = doppiaParola(dati, 10);
+    const qsizetype riga = (qsizetype(larghezza) * 3 + 3) / 4 * 4;
+    if (larghezza < 1 || larghezza > 4096 || altezza < 1 || altezza > 4096 || inizio < 54 ||
+        inizio + riga * altezza > dati.size())
+        return {};
+    QImage figura(larghezza, altezza, QImage::Format_RGB32);
+    for (int y = 0; y < altezza; ++y) {
+        const int rigaFile = altezzaFile > 0 ? altezza - 1 - y : y; // bottom-up unless negative
+        const auto* pixel =
+            reinterpret_cast<const quint8*>(dati.constData() + inizio + rigaFile * riga);
+        auto* destinazione = reinterpret_cast<QRgb*>(figura.scanLine(y));
+        for (int x = 0; x < larghezza; ++x, pixel += 3)
+            destinazione[x] = qRgb(pixel[2], pixel[1], pixel[0]);
+    }
+    return figura;
+}
+
+// A picture of the program. Its own bitmaps are decoded here: Qt's reader would load every image
+// plugin to ask which one knows the file, a good part of the program's start. Other formats are
+// read in the format their name says.
+QImage decodifica(const char* file)
+{
+    const QString percorso = QString::fromLatin1(file);
+    const QByteArray formato = QFileInfo(percorso).suffix().toUpper().toLatin1();
+    if (formato == "BMP") {
+        QImage figura = decodificaBmp(leggi(file));
+        if (!figura.isNull())
+            return figura;
+    }
+    return QImage(percorso, formato.constData());
+}
+
+// Decoded bitmaps, kept: the board shows the same few cell pictures hundreds of times.
+QImage immagineDaFile(const char* file)
+{
+    static QHash<const char*, QImage> cache;
+    auto it = cache.constFind(file);
+    if (it == cache.cend())
+        it = cache.insert(file, decodifica(file));
+    return *it;
 }
 
 } // namespace
@@ -126,45 +218,10 @@ QImage immagine(int numero)
 
 ImmaginePuntatore decodificaCursore(const QByteArray& dati)
 {
-    constexpr int Lato = 32;
-    constexpr qsizetype Intestazione = 6 + 16; // directory and its one entry
-    if (dati.size() < Intestazione + 40 || parola(dati, 2) != 2 || parola(dati, 4) < 1)
+    ImmaginePuntatore puntatore = decodificaIco(dati, IcoCursore);
+    if (puntatore.immagine.size() != QSize(32, 32))
         return {};
-    const QPoint caldo(parola(dati, 10), parola(dati, 12));
-    const qsizetype dib = doppiaParola(dati, 18);
-    if (dib + 40 > dati.size())
-        return {};
-    const int bit = parola(dati, dib + 14);
-    if (static_cast<qint32>(doppiaParola(dati, dib + 4)) != Lato || (bit != 4 && bit != 24))
-        return {};
-    const qsizetype tavolozza = dib + doppiaParola(dati, dib);
-    const qsizetype colori = bit == 4 ? tavolozza + 16 * 4 : tavolozza;
-    const qsizetype rigaColori = (Lato * bit + 31) / 32 * 4;
-    const qsizetype maschera = colori + rigaColori * Lato;
-    constexpr qsizetype RigaMaschera = 4;
-    if (maschera + RigaMaschera * Lato > dati.size())
-        return {};
-
-    const auto byte = [&](qsizetype pos) { return static_cast<quint8>(dati[pos]); };
-    const auto bgr = [&](qsizetype pos) { return qRgb(byte(pos + 2), byte(pos + 1), byte(pos)); };
-    QImage figura(Lato, Lato, QImage::Format_ARGB32);
-    for (int y = 0; y < Lato; ++y) {
-        const int rigaFile = Lato - 1 - y; // rows are stored bottom-up
-        for (int x = 0; x < Lato; ++x) {
-            const bool trasparente =
-                byte(maschera + rigaFile * RigaMaschera + x / 8) & (0x80 >> (x % 8));
-            QRgb colore = 0;
-            if (!trasparente && bit == 24) {
-                colore = bgr(colori + rigaFile * rigaColori + x * 3);
-            } else if (!trasparente) {
-                const quint8 coppia = byte(colori + rigaFile * rigaColori + x / 2);
-                const int indice = x % 2 == 0 ? coppia >> 4 : coppia & 0x0F;
-                colore = bgr(tavolozza + indice * 4);
-            }
-            figura.setPixel(x, y, colore);
-        }
-    }
-    return {figura, caldo};
+    return puntatore;
 }
 
 ImmaginePuntatore immaginePuntatore(QStringView nome)
@@ -196,7 +253,7 @@ QByteArray suono(int numero)
 
 QIcon icona()
 {
-    return QIcon(QString::fromLatin1(FileIcona));
+    return QIcon(QPixmap::fromImage(decodificaIco(leggi(FileIcona), IcoIcona).immagine));
 }
 
 QImage pulsanteRecord()

@@ -157,6 +157,24 @@ private slots:
         QCOMPARE(cartellaDati(m_programma, QString()), m_programma);
     }
 
+    // An installed copy keeps every player's records in the player's own folder, even when its
+    // folder can be written (root, or an install into the player's home) or holds a Dati.mdb
+    // that someone who could write there left behind.
+    void copiaInstallataSempreNellaCartellaUtente()
+    {
+        m_programma = m_radice->filePath("prefisso/bin");
+        QVERIFY(QDir().mkpath(m_programma));
+        QCOMPARE(cartellaDati(m_programma, m_utente), m_programma); // a bin folder alone is not
+        const QString metainfo = m_radice->filePath("prefisso/share/metainfo");
+        QVERIFY(QDir().mkpath(metainfo));
+        creaFile(QDir(metainfo).filePath(QStringLiteral("%1.metainfo.xml").arg(IdApplicazione)),
+                 "<component/>");
+        QVERIFY(copiaInstallata(m_programma));
+        QCOMPARE(cartellaDati(m_programma, m_utente), m_utente);
+        creaFile(datiAccanto(), "lasciato da root");
+        QCOMPARE(cartellaDati(m_programma, m_utente), m_utente);
+    }
+
     void cartellaCheNonEsisteNonScrivibile()
     {
         QVERIFY(!cartellaScrivibile(m_radice->filePath("manca")));
