@@ -3,6 +3,7 @@
 
 #include "editor/Gridora.h"
 
+#include "import/Importa.h"
 #include "resources/Risorse.h"
 #include "widgets/Anteprima.h"
 #include "widgets/Composizione.h"
@@ -38,6 +39,12 @@ Gridora::Gridora(const Servizi& servizi, QWidget* genitore) : QWidget(genitore),
     setFixedSize(px(LarghezzaStretta), px(Altezza));
     centraSulloSchermo(this);
     m_tavoliere->setPuntatoreCelle(risorse::puntatore(u"PENNA"));
+    // The board takes the keys from Tab in the name box. A click on a cell leaves the focus where
+    // it is, so that what is typed after drawing with the mouse still goes to the name box.
+    m_tavoliere->setTastiera(true);
+    m_tavoliere->area()->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(m_c.Nome, m_tavoliere->area());
+    m_c.Nome->installEventFilter(this);
     {
         const QSignalBlocker senzaEventi(m_lati);
         m_c.Option1[0]->setChecked(true);

@@ -7,7 +7,12 @@
 //
 // Two modes: drawing (narrow window, list hidden) and list (widened window with the list of the
 // side's puzzles, one of them selected and shown on the board).
+//
+// The keyboard: while the board has the focus its cursor keys act as clicks (see Tavoliere).
+// Ctrl+Z undoes a drawing change, Ctrl+Y or Ctrl+Shift+Z redoes it, wherever the focus is but in
+// the name box, whose own text they undo and redo.
 
+#include "import/SessioneImportazione.h"
 #include "model/Archivio.h"
 #include "model/DisegnoEditor.h"
 #include "widgets/Servizi.h"
@@ -29,6 +34,7 @@ class Anteprima;
 class Etichetta;
 class EtichettaPulsante;
 class Forma;
+class Importa;
 class RipetizioneColonna;
 class Tavoliere;
 
@@ -68,13 +74,15 @@ public:
     // drawing of another side first chooses that side. False, and nothing changes, for a string
     // that is not a drawing of that side.
     bool riceviImportazione(const QString& pixel, int lato);
-
-signals:
-    // "Importa Immagine" was clicked.
-    void importaRichiesta();
+    // The import window, once "Importa Immagine" has opened it.
+    Importa* importa() const { return m_importa.get(); }
+    // Where the import browses (the design's `disco` and `dy`) and the side it converts to.
+    SessioneImportazione& sessioneImportazione() { return m_sessione; }
 
 protected:
     void mouseMoveEvent(QMouseEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
     // Composition.
@@ -86,6 +94,7 @@ private:
 
     // Size, modes and the label-buttons.
     void Option1_Click(int Index);
+    void apriImportazione();
     void modoDisegno();
     void modoElenco();
     void evidenziaPulsante(const EtichettaPulsante* sotto);
@@ -95,8 +104,14 @@ private:
     void Image1_MouseUp(int riga, int colonna, Qt::MouseButton pulsante);
     void Image1_Drag(int riga, int colonna, Qt::MouseButton pulsante);
     void Image1_MouseMove(int riga, int colonna);
+    void Image1_Tasto(int riga, int colonna, Qt::MouseButton pulsante);
+    void clicCella(int riga, int colonna, Qt::MouseButton pulsante);
     void Verticale_MouseMove(int colonna);
+    void ripetiColonnaCursore();
     void Command3_Click();
+    bool tastoStoria(const QKeyEvent* evento);
+    void annullaPasso();
+    void ripetiPasso();
     void mostraDisegno();
     void mostraCella(int riga, int colonna);
     void disegnoCambiato();
@@ -121,6 +136,8 @@ private:
     Controlli m_c;
     Tavoliere* m_tavoliere = nullptr;
     std::unique_ptr<RipetizioneColonna> m_ripetizione;
+    SessioneImportazione m_sessione; // the import's side and browsing, for the editor's life
+    std::unique_ptr<Importa> m_importa;
     QButtonGroup* m_lati = nullptr;
     std::array<EtichettaPulsante*, 6> m_pulsanti{};
 

@@ -69,10 +69,12 @@ void Gridora::Command1_Click()
         return;
     }
     m_servizi.messaggi.avviso(this, TitoloProgramma, QStringLiteral("Disegno Salvato"));
-    // The list, if shown, lacks the new puzzle: back to drawing, on an empty board.
+    // The list, if shown, lacks the new puzzle: back to drawing, on an empty board, with nothing
+    // to undo.
     modoDisegno();
     impostaNome({});
     Command3_Click();
+    m_disegno.nuovaCronologia();
 }
 
 // "Carica": the list of the side's puzzles, with the first one on the board.

@@ -157,6 +157,9 @@ void Gridora::collega()
     connect(m_tavoliere, &Tavoliere::cellaSorvolata, this, &Gridora::Image1_MouseMove);
     connect(m_tavoliere, &Tavoliere::colonnaSorvolata, this, &Gridora::Verticale_MouseMove);
     connect(m_tavoliere, &Tavoliere::rigaSorvolata, this, [this] { m_ripetizione->svuota(); });
+    connect(m_tavoliere, &Tavoliere::cellaDaTastiera, this, &Gridora::Image1_Tasto);
+    connect(m_tavoliere, &Tavoliere::cursoreSpostato, this,
+            [this](int, int colonna) { Verticale_MouseMove(colonna); });
 
     connect(m_lati, &QButtonGroup::idToggled, this, [this](int id, bool scelto) {
         if (scelto)
@@ -170,7 +173,7 @@ void Gridora::collega()
     connect(m_c.ClearF, &EtichettaPulsante::cliccata, this, &Gridora::Command3_Click);
     connect(m_c.ModF, &EtichettaPulsante::cliccata, this, &Gridora::Command5_Click);
     connect(m_c.DelF, &EtichettaPulsante::cliccata, this, &Gridora::Command4_Click);
-    connect(m_c.ImportaF, &EtichettaPulsante::cliccata, this, &Gridora::importaRichiesta);
+    connect(m_c.ImportaF, &EtichettaPulsante::cliccata, this, &Gridora::apriImportazione);
 
     connect(m_c.Nome, &QLineEdit::textChanged, this, &Gridora::Nome_Change);
     connect(m_c.Lista->selectionModel(), &QItemSelectionModel::currentRowChanged, this,

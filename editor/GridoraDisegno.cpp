@@ -1,5 +1,6 @@
-// Drawing on the board: clicks and drags on the cells, the live clues, the preview, the big
-// repeat of a column's clue, clearing the board and the state of "Modifica Record".
+// Drawing on the board: clicks, drags and keys on the cells, undo and redo, the live clues, the
+// preview, the big repeat of a column's clue, clearing the board and the state of "Modifica
+// Record".
 
 #include "editor/Gridora.h"
 #include "widgets/Anteprima.h"
@@ -7,6 +8,7 @@
 #include "widgets/RipetizioneColonna.h"
 #include "widgets/Tavoliere.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace gridora {
@@ -35,13 +37,27 @@ void Gridora::Image1_MouseDown(int riga, int colonna)
 }
 
 // A plain click, on the release of the pressed cell. After a drag the pressed cell has already
-// had its change.
+// had its change, and the drag is over as one step of the history.
 void Gridora::Image1_MouseUp(int riga, int colonna, Qt::MouseButton pulsante)
 {
     if (m_trascinando) {
         m_trascinando = false;
+        m_disegno.chiudiPasso();
         return;
     }
+    clicCella(riga, colonna, pulsante);
+}
+
+// A key on the board's cursor: the click of its button on that cell. The repeat shows the
+// column's clue as it now stands, as the pointer's next move would.
+void Gridora::Image1_Tasto(int riga, int colonna, Qt::MouseButton pulsante)
+{
+    clicCella(riga, colonna, pulsante);
+    ripetiColonnaCursore();
+}
+
+void Gridora::clicCella(int riga, int colonna, Qt::MouseButton pulsante)
+{
     m_disegno.clic(riga, colonna, pulsanteDi(pulsante));
     mostraCella(riga, colonna);
     disegnoCambiato();
@@ -56,6 +72,7 @@ void Gridora::Image1_Drag(int riga, int colonna, Qt::MouseButton pulsante)
         return;
     if (!m_trascinando) {
         m_trascinando = true;
+        m_disegno.apriPasso(); // until the release
         m_segnoTrascinato = m_disegno.clic(m_rigaPremuta, m_colonnaPremuta, quale);
         mostraCella(m_rigaPremuta, m_colonnaPremuta);
     }
@@ -75,11 +92,87 @@ void Gridora::Verticale_MouseMove(int colonna)
     m_ripetizione->ripeti(*m_tavoliere, colonna, m_indizi.sequenzeColonne[colonna]);
 }
 
+void Gridora::ripetiColonnaCursore()
+{
+    if (m_tavoliere->cursoreVisibile())
+        Verticale_MouseMove(m_tavoliere->cursore().y());
+}
+
 // "Cancella Schermo": every cell empty.
 void Gridora::Command3_Click()
 {
     m_disegno.cancella();
     mostraDisegno();
+}
+
+namespace {
+
+enum class Storia { Nessuna, Annulla, Ripeti };
+
+Storia storiaDi(const QKeyEvent* evento)
+{
+    const QKeyCombination tasto(evento->modifiers() & ~Qt::KeypadModifier,
+                                static_cast<Qt::Key>(evento->key()));
+    if (tasto == (Qt::CTRL | Qt::Key_Z))
+        return Storia::Annulla;
+    if (tasto == (Qt::CTRL | Qt::Key_Y) || tasto == (Qt::CTRL | Qt::SHIFT | Qt::Key_Z))
+        return Storia::Ripeti;
+    return Storia::Nessuna;
+}
+
+} // namespace
+
+// The undo keys that reach the window (the board or nothing has the focus) act on the drawing.
+void Gridora::keyPressEvent(QKeyEvent* evento)
+{
+    if (!tastoStoria(evento))
+        QWidget::keyPressEvent(evento);
+}
+
+// In the name box, the undo keys undo its own typing first; once it has nothing left to undo
+// (or to redo), they act on the drawing, so that a player who draws with the mouse, the focus
+// still in the name box, undoes the drawing.
+bool Gridora::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    if (oggetto == m_c.Nome && evento->type() == QEvent::KeyPress) {
+        auto* tasto = static_cast<QKeyEvent*>(evento);
+        const Storia storia = storiaDi(tasto);
+        if ((storia == Storia::Annulla && !m_c.Nome->isUndoAvailable()) ||
+            (storia == Storia::Ripeti && !m_c.Nome->isRedoAvailable()))
+            return tastoStoria(tasto);
+    }
+    return QWidget::eventFilter(oggetto, evento);
+}
+
+bool Gridora::tastoStoria(const QKeyEvent* evento)
+{
+    switch (storiaDi(evento)) {
+    case Storia::Annulla:
+        annullaPasso();
+        return true;
+    case Storia::Ripeti:
+        ripetiPasso();
+        return true;
+    case Storia::Nessuna:
+        return false;
+    }
+    return false;
+}
+
+void Gridora::annullaPasso()
+{
+    if (!m_disegno.annulla())
+        return;
+    mostraDisegno();
+    ripetiColonnaCursore();
+}
+
+void Gridora::ripetiPasso()
+{
+    if (!m_disegno.ripeti())
+        return;
+    mostraDisegno();
+    ripetiColonnaCursore();
 }
 
 void Gridora::mostraCella(int riga, int colonna)

@@ -1,6 +1,7 @@
 // The editor's rules with no window: what a click does to a cell, putting a stored puzzle on the
-// board, when "Modifica Record" has something to store, the save's duplicate check, the name a
-// drawing is stored under and the warning for clues with more than one picture.
+// board, when "Modifica Record" has something to store, the history behind undo and redo, the
+// save's duplicate check, the name a drawing is stored under and the warning for clues with more
+// than one picture.
 
 #include "model/DisegnoEditor.h"
 #include "model/Salvataggio.h"
@@ -35,6 +36,17 @@ Disegno riga(const QString& nome, const QString& pixel)
 Pulsante pulsante(QChar c)
 {
     return c == u'L' ? Pulsante::Sinistro : c == u'R' ? Pulsante::Destro : Pulsante::Altro;
+}
+
+// Every mark of the drawing, row after row: '.' empty, '#' filled, 'x' crossed.
+QString segni(const DisegnoEditor& d)
+{
+    QString testo;
+    for (int r = 0; r < d.lato(); ++r) {
+        for (int c = 0; c < d.lato(); ++c)
+            testo += d.segno(r, c) == Pieno ? u'#' : d.segno(r, c) == Croce ? u'x' : u'.';
+    }
+    return testo;
 }
 
 } // namespace
@@ -173,6 +185,163 @@ private slots:
         QCOMPARE(d.segno(1, 1), Croce);
         QCOMPARE(d.segno(0, 1), Croce); // filled in the puzzle, an empty column now
         QVERIFY(d.modificato());
+    }
+
+    // Each click is a step; redo gives back what undo took, until a new step drops it. A click
+    // that changes nothing is no step.
+    void annullaERipetiIClic()
+    {
+        DisegnoEditor d(5);
+        QVERIFY(!d.annulla() && !d.ripeti());
+        d.clic(0, 0, Pulsante::Sinistro);
+        const QString uno = segni(d);
+        d.clic(0, 1, Pulsante::Destro);
+        const QString due = segni(d);
+        d.clic(0, 0, Pulsante::Sinistro);
+        d.clic(1, 1, Pulsante::Altro);
+        QVERIFY(!d.imposta(0, 1, Croce));
+
+        QVERIFY(d.annulla());
+        QCOMPARE(segni(d), due);
+        QVERIFY(d.annulla());
+        QCOMPARE(segni(d), uno);
+        QVERIFY(d.annulla());
+        QCOMPARE(segni(d), QString(25, u'.'));
+        QVERIFY(!d.annulla());
+        QVERIFY(d.ripeti());
+        QVERIFY(d.ripeti());
+        QCOMPARE(segni(d), due);
+        QCOMPARE(d.pixel(), pixelDi({"#....", ".....", ".....", ".....", "....."}));
+
+        d.clic(4, 4, Pulsante::Sinistro); // the undone third click is gone
+        QVERIFY(!d.ripetibile());
+        QVERIFY(!d.ripeti());
+        QVERIFY(d.annulla());
+        QCOMPARE(segni(d), due);
+    }
+
+    // The changes between apriPasso() and chiudiPasso() are one step, even with a click inside;
+    // nothing is undone while the step is open.
+    void trascinamentoUnPasso()
+    {
+        DisegnoEditor d(10);
+        d.clic(5, 5, Pulsante::Sinistro);
+        const QString prima = segni(d);
+        d.apriPasso();
+        d.clic(1, 1, Pulsante::Sinistro);
+        for (int c = 2; c < 8; ++c)
+            d.imposta(1, c, Pieno);
+        d.clic(5, 5, Pulsante::Destro);
+        QVERIFY(!d.annulla());
+        QCOMPARE(d.piene(), 7);
+        d.chiudiPasso();
+        d.chiudiPasso(); // one close too many changes nothing
+        QVERIFY(d.annulla());
+        QCOMPARE(segni(d), prima);
+        QVERIFY(d.ripeti());
+        QCOMPARE(d.pixel().mid(10, 10), QStringLiteral("0111111100"));
+        QCOMPARE(d.segno(5, 5), Vuoto);
+        QVERIFY(d.annulla() && d.annulla());
+        QCOMPARE(d.piene(), 0);
+        QVERIFY(!d.annulla());
+
+        // A drag that changes nothing leaves no step.
+        d.apriPasso();
+        d.imposta(0, 0, Vuoto);
+        d.chiudiPasso();
+        QVERIFY(d.ripetibile());
+    }
+
+    // Undo brings back the remembered crosses too: a loaded puzzle that a step left and undo
+    // restored is unchanged, whatever the step crossed.
+    void annullaSegueIlConfronto_data()
+    {
+        QTest::addColumn<QString>("clic"); // (row, column, button) triples, as "00R 11L"
+        QTest::newRow("croce su vuota") << "00R";
+        QTest::newRow("croce tolta da linea vuota") << "40L";
+        QTest::newRow("piena incrociata") << "01R 01R";
+        QTest::newRow("croce messa e tolta") << "00R 00R";
+    }
+    void annullaSegueIlConfronto()
+    {
+        QFETCH(QString, clic);
+        DisegnoEditor d(5);
+        d.carica(pixelDi(Bandiera));
+        const QString caricato = segni(d);
+        const QStringList passi = clic.split(u' ');
+        for (const QString& p : passi)
+            d.clic(p[0].digitValue(), p[1].digitValue(), pulsante(p[2]));
+        const QString dopo = segni(d);
+        const bool modificatoDopo = d.modificato();
+        for (qsizetype i = 0; i < passi.size(); ++i)
+            QVERIFY(d.annulla());
+        QCOMPARE(segni(d), caricato);
+        QVERIFY(!d.modificato());
+        for (qsizetype i = 0; i < passi.size(); ++i)
+            QVERIFY(d.ripeti());
+        QCOMPARE(segni(d), dopo);
+        QCOMPARE(d.modificato(), modificatoDopo);
+
+        // An import over the loaded puzzle, undone.
+        d.importa(pixelDi({"#....", ".....", ".....", ".....", "....."}));
+        QVERIFY(d.modificato());
+        QVERIFY(d.annulla());
+        QCOMPARE(segni(d), dopo);
+        QCOMPARE(d.modificato(), modificatoDopo);
+    }
+
+    // A new side, a load and nuovaCronologia() forget every step, and a step left open.
+    void cronologiaNuova_data()
+    {
+        QTest::addColumn<int>("come");
+        QTest::newRow("lato") << 0;
+        QTest::newRow("caricamento") << 1;
+        QTest::newRow("nuova cronologia") << 2;
+    }
+    void cronologiaNuova()
+    {
+        QFETCH(int, come);
+        DisegnoEditor d(5);
+        d.clic(0, 0, Pulsante::Sinistro);
+        d.clic(1, 0, Pulsante::Sinistro);
+        QVERIFY(d.annulla());
+        d.apriPasso();
+        d.clic(2, 2, Pulsante::Sinistro);
+        if (come == 0)
+            d.setLato(10);
+        else if (come == 1)
+            d.carica(pixelDi(Bandiera));
+        else
+            d.nuovaCronologia();
+        const QString dopo = segni(d);
+        QVERIFY(!d.passoAperto());
+        QVERIFY(!d.annullabile() && !d.ripetibile());
+        QVERIFY(!d.annulla() && !d.ripeti());
+        d.chiudiPasso(); // the drag's release, late
+        QVERIFY(!d.annullabile());
+        d.clic(3, 3, Pulsante::Sinistro);
+        QVERIFY(d.annulla());
+        QCOMPARE(segni(d), dopo);
+        QVERIFY(!d.annulla());
+    }
+
+    // The history keeps the last PassiMassimi steps.
+    void cronologiaLimitata()
+    {
+        DisegnoEditor d(15);
+        const int oltre = 25;
+        QString dopoIPrimi;
+        for (int i = 0; i < DisegnoEditor::PassiMassimi + oltre; ++i) {
+            d.clic(i / 15, i % 15, Pulsante::Sinistro);
+            if (i == oltre - 1)
+                dopoIPrimi = segni(d);
+        }
+        int annullati = 0;
+        while (d.annulla())
+            ++annullati;
+        QCOMPARE(annullati, DisegnoEditor::PassiMassimi);
+        QCOMPARE(segni(d), dopoIPrimi);
+        QCOMPARE(d.piene(), oltre);
     }
 
     void verdetto_data()

@@ -120,6 +120,8 @@ private slots:
         QVERIFY(t.cursoreVisibile());
         QCOMPARE(t.cursore(), QPoint(4, 0));
         QCOMPARE(gioco->partita()->segno(4, 0), Vuoto);
+        QTest::keyClick(gioco->windowHandle(), Qt::Key_X, Qt::ControlModifier); // not the board's
+        QCOMPARE(gioco->partita()->segno(4, 0), Vuoto);
         tasto(gioco, Qt::Key_X);
         QCOMPARE(gioco->partita()->segno(4, 0), Croce);
         tasto(gioco, Qt::Key_Delete);

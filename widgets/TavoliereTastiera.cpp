@@ -59,8 +59,13 @@ void Tavoliere::mostraCursore()
 
 bool Tavoliere::eventFilter(QObject* oggetto, QEvent* evento)
 {
-    if (oggetto == m_area && evento->type() == QEvent::KeyPress && m_tastiera && m_lato > 0)
-        return tasto(static_cast<QKeyEvent*>(evento)->key());
+    if (oggetto == m_area && evento->type() == QEvent::KeyPress && m_tastiera && m_lato > 0) {
+        const auto* premuto = static_cast<QKeyEvent*>(evento);
+        // Ctrl, Alt and Meta make other keys (the editor's undo): the board leaves them.
+        if (premuto->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            return false;
+        return tasto(premuto->key());
+    }
     return QObject::eventFilter(oggetto, evento);
 }
 

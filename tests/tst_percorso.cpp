@@ -1,0 +1,107 @@
+// The whole path of a picture: from the start window to the editor, to the image import, back to
+// the editor with the converted drawing, saved, and played in a game, all through the windows.
+
+#include "Banco.h"
+#include "editor/Gridora.h"
+#include "import/Importa.h"
+#include "widgets/Forme.h"
+
+#include <QLineEdit>
+#include <QListView>
+#include <QRadioButton>
+#include <QStringListModel>
+
+using namespace gridora;
+
+namespace {
+
+const QStringList Freccia = {"....##....", "...####...", "..######..", ".########.", "##########",
+                             "...####...", "...####...", "...####...", "...####...", "...####..."};
+
+// The picture drawn large, 20 pixels a cell, as a file might hold it.
+QImage figura(const QStringList& righe)
+{
+    QImage immagine(200, 200, QImage::Format_RGB32);
+    for (int y = 0; y < 200; ++y) {
+        for (int x = 0; x < 200; ++x)
+            immagine.setPixel(
+                x, y, righe[y / 20][x / 20] == u'#' ? qRgb(200, 30, 30) : qRgb(250, 250, 250));
+    }
+    return immagine;
+}
+
+bool attendi(const Importa* importa)
+{
+    return QTest::qWaitFor([importa] { return !importa->occupata(); }, 10000);
+}
+
+} // namespace
+
+class TestPercorso : public QObject {
+    Q_OBJECT
+
+private slots:
+    void dallaFiguraAllaPartita()
+    {
+        Banco banco;
+        banco.metti(10, {});
+        QTemporaryDir cartella;
+        QVERIFY(figura(Freccia).save(cartella.filePath("freccia.bmp"), "BMP"));
+
+        clicca(banco.inizio->Libero);
+        QPointer<Gridora> editor = qobject_cast<Gridora*>(banco.inizio->figlia());
+        QVERIFY(editor);
+        QVERIFY(QTest::qWaitForWindowExposed(editor));
+        editor->sessioneImportazione().cartella = cartella.path();
+        clicca(editor->controlli().Option1[1]); // 10x10
+        QCOMPARE(editor->lato(), 10);
+
+        clicca(editor->controlli().ImportaF);
+        Importa* importa = editor->importa();
+        QVERIFY(importa);
+        QVERIFY(QTest::qWaitForWindowExposed(importa));
+        QVERIFY(!editor->isVisible());
+        QVERIFY(attendi(importa));
+        const auto& c = importa->controlli();
+        QVERIFY(c.Option1[1]->isChecked()); // the editor's side
+        QVERIFY(!c.Importami->isEnabled());
+        const QStringList file = static_cast<QStringListModel*>(c.File1->model())->stringList();
+        QCOMPARE(file, QStringList{"freccia.bmp"});
+        const QModelIndex voce = c.File1->model()->index(0, 0);
+        clicca(importa, c.File1->viewport()->mapTo(importa, c.File1->visualRect(voce).center()));
+        QVERIFY(attendi(importa));
+        QVERIFY(c.Importami->isEnabled());
+        QCOMPARE(c.Importami->caption(), QStringLiteral("Trasforma"));
+        clicca(c.Importami);
+        QCOMPARE(c.Importami->caption(), QStringLiteral("Importa"));
+        QCOMPARE(c.Label2->caption(), QStringLiteral("Bitmap 10x10"));
+        clicca(c.Importami);
+
+        // Back in the editor, the drawing with its clues.
+        QVERIFY(editor->isVisible());
+        QVERIFY(!importa->isVisible());
+        QCOMPARE(editor->disegno().pixel(), pixelDi(Freccia));
+        QCOMPARE(editor->tavoliere().indizioRiga(4), QStringLiteral(" 10 "));
+        clicca(editor->controlli().Nome);
+        for (const QChar ch : QStringLiteral("freccia rossa"))
+            QTest::keyClick(editor->windowHandle(), ch.toLatin1());
+        clicca(editor->controlli().SalvaF);
+        QVERIFY(banco.messaggi.avvisi.last().endsWith(QStringLiteral("Disegno Salvato")));
+        editor->close();
+        PianificatoreFinto::eliminaFinestreChiuse();
+        QVERIFY(!editor);
+        QVERIFY(banco.inizio->isVisible());
+
+        // The imported puzzle is the one a 10x10 game now plays.
+        banco.inizio->NoAudio->setChecked(true);
+        GridoraGame* gioco = banco.apri(10);
+        QCOMPARE(gioco->disegno().pixel, pixelDi(Freccia));
+        banco.rispondi(gioco, false);
+        banco.riempiSoluzione(gioco, Freccia);
+        QVERIFY(gioco->controlli().boxfig->isVisible());
+        QCOMPARE(gioco->controlli().NomeFig->caption(), QStringLiteral("Freccia Rossa"));
+    }
+};
+
+QTEST_MAIN(TestPercorso)
+#include "tst_percorso.moc"
