@@ -8,6 +8,9 @@
 
 #include "Banco.h"
 #include "Bmp.h"
+#include "editor/Gridora.h"
+#include "import/Importa.h"
+#include "model/Collezione.h"
 #include "resources/Risorse.h"
 #include "widgets/Twips.h"
 
@@ -15,7 +18,9 @@
 #include <QDir>
 #include <QFile>
 #include <QIcon>
+#include <QListView>
 #include <QPainter>
+#include <QRadioButton>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTemporaryDir>
@@ -250,25 +255,79 @@ QList<Ritratto> ritrattiInizioEGioco()
     return ritratti;
 }
 
-// TODO placeholders: plain pictures until the editor and the import windows exist. Replace with
-// grabs of those windows in the states the pictures need (the editor with a drawn 15 x 15 figure,
-// the widened editor with its list of saved puzzles, the import window with a converted picture).
-QList<Ritratto> ritrattiProvvisori()
+// A house on a hill under the sun, drawn on the picture the import window converts.
+QImage figuraDaImportare()
 {
-    const auto vuota = [](const QString& titolo, QSize dimensione) {
-        const QSize dentro = dimensione - dimensioneCornice(QSize(0, 0));
-        QImage cliente(dentro, QImage::Format_RGB32);
-        cliente.fill(QApplication::palette().color(QPalette::Window));
-        QPainter p(&cliente);
-        p.setFont(carattere(12, true));
-        p.setPen(QColor(0x80, 0x80, 0x80));
-        p.drawText(cliente.rect(), Qt::AlignCenter, titolo);
-        p.end();
-        return incornicia(cliente, titolo);
-    };
-    return {{QStringLiteral("DISEGNO"), vuota(QStringLiteral("Gridora"), QSize(427, 391))},
-            {QStringLiteral("CARICA"), vuota(QStringLiteral("Gridora"), QSize(567, 389))},
-            {QStringLiteral("IMPORTA"), vuota(QStringLiteral("Importa"), QSize(259, 168))}};
+    QImage figura(240, 180, QImage::Format_RGB32);
+    figura.fill(QColor(0xF4, 0xF8, 0xFF));
+    QPainter p(&figura);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x20, 0x70, 0x30));
+    p.drawEllipse(QRect(-60, 120, 360, 160)); // the hill
+    p.setBrush(QColor(0xE0, 0xB0, 0x10));
+    p.drawEllipse(QRect(180, 14, 40, 40)); // the sun
+    p.setBrush(QColor(0xA0, 0x20, 0x20));
+    const QPoint tetto[] = {{60, 80}, {120, 30}, {180, 80}};
+    p.drawPolygon(tetto, 3);
+    p.setBrush(QColor(0x60, 0x40, 0x20));
+    p.drawRect(75, 80, 90, 60);
+    p.setBrush(QColor(0xF4, 0xF8, 0xFF));
+    p.drawRect(90, 95, 20, 20);
+    p.drawRect(130, 95, 20, 45);
+    return figura;
+}
+
+// The editor with a drawn 15 x 15 figure; the editor widened with the list of the 15 x 15
+// puzzles; the import window with a picture converted into a 15 x 15 drawing.
+QList<Ritratto> ritrattiEditorEImportazione()
+{
+    QList<Ritratto> ritratti;
+    Banco banco;
+    clicca(banco.inizio->Libero);
+    auto* editor = qobject_cast<Gridora*>(banco.inizio->figlia());
+    clicca(editor->controlli().Option1[2]);
+    const QList<VoceCollezione> collezione = collezioneIniziale(15);
+    const VoceCollezione& gatto = collezione.at(3);
+    for (int k = 0; k < 225; ++k) {
+        if (gatto.pixel[k] == u'1')
+            clicca(editor, editor->tavoliere().rettangoloCella(k / 15, k % 15).center());
+    }
+    clicca(editor, editor->tavoliere().rettangoloCella(0, 0).center(), Qt::RightButton);
+    muovi(editor, editor->tavoliere().rettangoloCella(7, 6).center());
+    ritratti.append({QStringLiteral("DISEGNO"),
+                     ritratto(cliente(editor), editor->windowTitle(), QSize(427, 391))});
+
+    clicca(editor->controlli().ClearF);
+    clicca(editor->controlli().CaricaF);
+    muovi(editor, editor->tavoliere().rettangoloCella(4, 9).center());
+    ritratti.append({QStringLiteral("CARICA"),
+                     ritratto(cliente(editor), editor->windowTitle(), QSize(567, 389))});
+
+    // A fixed folder, so that the folder tree shows the same names on every machine.
+    const QString cartella = QStringLiteral("/tmp/GridoraPC-istruzioni/Immagini");
+    QDir(cartella).removeRecursively();
+    QDir().mkpath(cartella);
+    figuraDaImportare().save(cartella + QStringLiteral("/casa.bmp"), "BMP");
+    figuraDaImportare()
+        .mirrored(true, false)
+        .save(cartella + QStringLiteral("/tramonto.jpg"), "JPG", 90);
+    SessioneImportazione sessione{15, QStringLiteral("/"), cartella};
+    Importa importa(banco.servizi, sessione, LetturaImmagine(QString()),
+                    AmbienteImportazione{cartella, [] { return QStringList{"/"}; }});
+    importa.preparaApertura(nullptr);
+    importa.show();
+    const auto quieta = [&] { return QTest::qWaitFor([&] { return !importa.occupata(); }); };
+    quieta();
+    const auto& c = importa.controlli();
+    const QModelIndex prima = c.File1->model()->index(0, 0);
+    clicca(&importa, c.File1->viewport()->mapTo(&importa, c.File1->visualRect(prima).center()));
+    quieta();
+    clicca(c.Importami);
+    muovi(&importa, centroInFinestra(c.Importami));
+    ritratti.append({QStringLiteral("IMPORTA"),
+                     ritratto(cliente(&importa), importa.windowTitle(), QSize(259, 168))});
+    QDir(QStringLiteral("/tmp/GridoraPC-istruzioni")).removeRecursively();
+    return ritratti;
 }
 
 } // namespace
@@ -296,7 +355,7 @@ int main(int argc, char* argv[])
     const QDir cartella(argomenti.first());
 
     QList<Ritratto> ritratti = ritrattiInizioEGioco();
-    ritratti += ritrattiProvvisori();
+    ritratti += ritrattiEditorEImportazione();
     bool riuscito = true;
     for (const Ritratto& r : ritratti) {
         const QByteArray dati = genera::bmp24(r.immagine);
