@@ -13,22 +13,6 @@
 
 namespace gridora {
 
-namespace {
-
-Pulsante pulsanteDi(Qt::MouseButton pulsante)
-{
-    switch (pulsante) {
-    case Qt::LeftButton:
-        return Pulsante::Sinistro;
-    case Qt::RightButton:
-        return Pulsante::Destro;
-    default:
-        return Pulsante::Altro;
-    }
-}
-
-} // namespace
-
 void Gridora::Image1_MouseDown(int riga, int colonna)
 {
     m_rigaPremuta = riga;

@@ -17,22 +17,6 @@
 
 namespace gridora {
 
-namespace {
-
-Pulsante pulsanteDi(Qt::MouseButton pulsante)
-{
-    switch (pulsante) {
-    case Qt::LeftButton:
-        return Pulsante::Sinistro;
-    case Qt::RightButton:
-        return Pulsante::Destro;
-    default:
-        return Pulsante::Altro;
-    }
-}
-
-} // namespace
-
 void GridoraGame::mostraCella(int riga, int colonna)
 {
     m_tavoliere->mostraSegno(riga, colonna, m_partita->mostrato(riga, colonna));

@@ -6,7 +6,6 @@
 // Every change of a mark goes through one place, where the history records it.
 
 #include "model/Indizi.h"
-#include "model/Partita.h"
 #include "model/Tavola.h"
 
 #include <QString>

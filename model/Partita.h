@@ -13,8 +13,6 @@
 
 namespace gridora {
 
-enum class Pulsante { Sinistro, Destro, Altro };
-
 struct OpzioniPartita {
     bool senzaX = false;      // "Senza X": no crosses may be placed
     bool senzaErrori = false; // "Senza Errori": wrong fills are not signalled

@@ -15,6 +15,9 @@ inline constexpr int CelleVideo = LatoMassimo * LatoMassimo; // Image1(0..224)
 // Cell marks: a cross is a drawing aid and counts as empty.
 enum Segno : int { Vuoto = 0, Pieno = 1, Croce = 2 };
 
+// The mouse button (or the key acting as one) that marks a cell.
+enum class Pulsante { Sinistro, Destro, Altro };
+
 // Marks by logical index (row * side + column), as the working arrays of the windows hold them.
 using Segni = std::array<int, CelleVideo>;
 

@@ -28,6 +28,18 @@ QRect nellaFinestra(const QWidget* widget)
 
 } // namespace
 
+Pulsante pulsanteDi(Qt::MouseButton pulsante)
+{
+    switch (pulsante) {
+    case Qt::LeftButton:
+        return Pulsante::Sinistro;
+    case Qt::RightButton:
+        return Pulsante::Destro;
+    default:
+        return Pulsante::Altro;
+    }
+}
+
 Tavoliere::Tavoliere(QWidget* finestra) : QObject(finestra)
 {
     m_area = cornice(finestra, 1095, 1215, 3615, 3615);

@@ -22,6 +22,9 @@ class Etichetta;
 class Forma;
 class Linea;
 
+// The rules' name for a mouse button; the board's keys act as buttons too.
+Pulsante pulsanteDi(Qt::MouseButton pulsante);
+
 class Tavoliere : public QObject {
     Q_OBJECT
 
