@@ -1,6 +1,7 @@
 // The bytes of the shipped bitmaps, pointers, icon and sounds, read with a parser of our
 // own: the players and image loaders forgive a lot, older ones less, so the headers and
-// chunk layouts are checked field by field.
+// chunk layouts are checked field by field against the formats the program promises. What they
+// draw and sound like is the generator's (the test risorse_aggiornate compares them with it).
 
 #include <QFile>
 #include <QImage>
@@ -60,38 +61,6 @@ QList<Pezzo> pezzi(const QByteArray& b, qsizetype* fine)
     }
     *fine = i;
     return elenco;
-}
-
-// Colour of a pixel of a 24-bit bottom-up BMP, (0, 0) being the top left.
-QRgb pixelBmp(const QByteArray& b, int x, int y)
-{
-    const int w = i32(b, 18);
-    const int h = i32(b, 22);
-    const qsizetype riga = (w * 3 + 3) & ~3;
-    const qsizetype i = u32(b, 10) + (h - 1 - y) * riga + x * 3;
-    return qRgb(static_cast<int>(u8(b, i + 2)), static_cast<int>(u8(b, i + 1)),
-                static_cast<int>(u8(b, i)));
-}
-
-// A 24-bit bottom-up BMP long enough for all its rows: pixelBmp() may read it.
-bool bmpLeggibile(const QByteArray& b)
-{
-    if (b.size() < 54 || u16(b, 28) != 24 || i32(b, 18) <= 0 || i32(b, 22) <= 0)
-        return false;
-    const qsizetype riga = (i32(b, 18) * 3 + 3) & ~3;
-    return b.size() >= qsizetype(u32(b, 10)) + riga * i32(b, 22);
-}
-
-bool vicino(QRgb a, QRgb b, int tolleranza)
-{
-    return std::abs(qRed(a) - qRed(b)) <= tolleranza &&
-           std::abs(qGreen(a) - qGreen(b)) <= tolleranza &&
-           std::abs(qBlue(a) - qBlue(b)) <= tolleranza;
-}
-
-bool quasiBianco(QRgb p)
-{
-    return qRed(p) > 225 && qGreen(p) > 225 && qBlue(p) > 225;
 }
 
 } // namespace
@@ -178,41 +147,6 @@ private slots:
         QVERIFY2(std::abs(durata - secondi) < 0.01, qPrintable(QString::number(durata)));
     }
 
-    // Audible but not clipped, and silent at both ends so that starting and stopping the
-    // sound does not click.
-    void livelliDeiSuoni_data()
-    {
-        QTest::addColumn<QString>("file");
-        for (const char* n : {"101", "102", "103", "104", "105", "106", "108"})
-            QTest::newRow(n) << QString::fromLatin1(n);
-    }
-    void livelliDeiSuoni()
-    {
-        QFETCH(QString, file);
-        const QByteArray b = leggi(QStringLiteral(":/suoni/%1.wav").arg(file));
-        qsizetype fine = 0;
-        const QList<Pezzo> elenco = pezzi(b, &fine);
-        const int bit = int(u16(b, elenco.at(0).inizio + 14));
-        Pezzo dati{};
-        for (const Pezzo& p : elenco)
-            if (p.id == "data")
-                dati = p;
-        QVERIFY(dati.dimensione > 0);
-
-        QList<double> campioni;
-        for (qsizetype i = 0; i < dati.dimensione; i += bit / 8) {
-            const qsizetype j = dati.inizio + i;
-            campioni.append(bit == 8 ? (double(u8(b, j)) - 128.0) / 128.0
-                                     : static_cast<qint16>(u16(b, j)) / 32768.0);
-        }
-        double picco = 0.0;
-        for (const double v : campioni)
-            picco = std::max(picco, std::abs(v));
-        QVERIFY2(picco > 0.1 && picco < 0.9, qPrintable(QString::number(picco)));
-        QVERIFY(std::abs(campioni.first()) < 0.02);
-        QVERIFY(std::abs(campioni.last()) < 0.02);
-    }
-
     void bitmap_data()
     {
         QTest::addColumn<QString>("file");
@@ -243,86 +177,6 @@ private slots:
         QCOMPARE(u32(b, 30), 0u); // BI_RGB
         const qsizetype riga = (larghezza * 3 + 3) & ~3;
         QCOMPARE(b.size(), 54 + riga * altezza);
-    }
-
-    void coloriDelleCelle_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QPoint>("punto");
-        QTest::addColumn<QRgb>("colore");
-        QTest::addColumn<int>("tolleranza");
-
-        const QRgb nero = qRgb(0, 0, 0);
-        QTest::newRow("101 light top left") << "101" << QPoint(0, 0) << qRgb(0xDF, 0xDF, 0xE0) << 0;
-        QTest::newRow("101 light left") << "101" << QPoint(0, 7) << qRgb(0xDF, 0xDF, 0xE0) << 0;
-        QTest::newRow("101 dark bottom right") << "101" << QPoint(15, 15) << qRgb(5, 5, 5) << 0;
-        QTest::newRow("101 dark top right") << "101" << QPoint(15, 0) << qRgb(5, 5, 5) << 0;
-        QTest::newRow("101 dark bottom left") << "101" << QPoint(0, 15) << qRgb(5, 5, 5) << 0;
-        QTest::newRow("101 deep blue above")
-            << "101" << QPoint(8, 1) << qRgb(0x15, 0x04, 0xF9) << 14;
-        QTest::newRow("101 light blue below")
-            << "101" << QPoint(8, 14) << qRgb(0x0B, 0xA6, 0xF7) << 14;
-        QTest::newRow("102 centre") << "102" << QPoint(8, 8) << qRgb(0xD9, 0xF0, 0xFC) << 0;
-        QTest::newRow("102 frame") << "102" << QPoint(0, 8) << nero << 0;
-        QTest::newRow("103 centre") << "103" << QPoint(8, 8) << qRgb(0xB4, 0xE1, 0xF9) << 0;
-        QTest::newRow("103 frame") << "103" << QPoint(8, 15) << nero << 0;
-        QTest::newRow("104 diagonal") << "104" << QPoint(5, 5) << nero << 0;
-        QTest::newRow("104 other diagonal") << "104" << QPoint(5, 10) << nero << 0;
-        QTest::newRow("104 between") << "104" << QPoint(8, 3) << qRgb(0xD9, 0xF0, 0xFC) << 0;
-        QTest::newRow("105 diagonal") << "105" << QPoint(12, 12) << nero << 0;
-        QTest::newRow("105 between") << "105" << QPoint(3, 8) << qRgb(0xB4, 0xE1, 0xF9) << 0;
-        QTest::newRow("106 centre") << "106" << QPoint(8, 8) << qRgb(0xFC, 0xF9, 0xFB) << 0;
-        QTest::newRow("106 frame") << "106" << QPoint(15, 3) << nero << 0;
-        QTest::newRow("107 diagonal") << "107" << QPoint(11, 4) << nero << 0;
-        QTest::newRow("107 between") << "107" << QPoint(12, 8) << qRgb(0xFC, 0xF9, 0xFB) << 0;
-        QTest::newRow("icon white cell") << "ICONA" << QPoint(7, 7) << qRgb(255, 255, 255) << 0;
-        QTest::newRow("icon orange cell") << "ICONA" << QPoint(22, 22) << qRgb(255, 140, 26) << 40;
-        QTest::newRow("icon grid line") << "ICONA" << QPoint(15, 7) << nero << 0;
-        QTest::newRow("logo ground blue") << "LOGO" << QPoint(3, 50) << qRgb(40, 120, 220) << 50;
-    }
-    void coloriDelleCelle()
-    {
-        QFETCH(QString, file);
-        QFETCH(QPoint, punto);
-        QFETCH(QRgb, colore);
-        QFETCH(int, tolleranza);
-        const QByteArray b = leggi(QStringLiteral(":/bitmap/%1.bmp").arg(file));
-        QVERIFY(bmpLeggibile(b));
-        const QRgb trovato = pixelBmp(b, punto.x(), punto.y());
-        QVERIFY2(vicino(trovato, colore, tolleranza),
-                 qPrintable(QString::number(trovato, 16) + " != " + QString::number(colore, 16)));
-    }
-
-    // White lettering on a darker ground: a label drawn without its text, or with the text
-    // pushed off the picture, has almost no white in it.
-    void scritte_data()
-    {
-        QTest::addColumn<QString>("file");
-        for (const char* n : {"LOGO", "FACILE", "MEDIO", "DIFFICILE", "LIBERO"})
-            QTest::newRow(n) << QString::fromLatin1(n);
-    }
-    void scritte()
-    {
-        QFETCH(QString, file);
-        const QByteArray b = leggi(QStringLiteral(":/bitmap/%1.bmp").arg(file));
-        QVERIFY(bmpLeggibile(b));
-        const int w = i32(b, 18);
-        const int h = i32(b, 22);
-        int bianchi = 0;
-        int xMin = w, xMax = -1;
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                if (quasiBianco(pixelBmp(b, x, y))) {
-                    ++bianchi;
-                    xMin = std::min(xMin, x);
-                    xMax = std::max(xMax, x);
-                }
-        QVERIFY2(bianchi > w * h / 40, qPrintable(QString::number(bianchi)));
-        QVERIFY(bianchi < w * h / 2);
-        // Centred: about as much room on the left of the text as on the right.
-        QVERIFY2(std::abs(xMin - (w - 1 - xMax)) <= 3,
-                 qPrintable(QStringLiteral("%1..%2").arg(xMin).arg(xMax)));
-        QVERIFY(!quasiBianco(pixelBmp(b, 2, h / 2)));
     }
 
     void puntatori_data()
@@ -391,10 +245,6 @@ private slots:
                 if (trasparente(x, y)) {
                     ++trasparenti;
                     QCOMPARE(colore(x, y), qRgb(0, 0, 0)); // AND 1 with XOR 0 leaves the screen
-                } else if (bit == 24) {
-                    // Lettering is white with a black rim, without grey fringes.
-                    const QRgb c = colore(x, y);
-                    QVERIFY(c == qRgb(0, 0, 0) || c == qRgb(255, 255, 255));
                 }
             }
         }
@@ -432,10 +282,7 @@ private slots:
         QImageReader lettore(QStringLiteral(":/finestra/pulsante_record.jpg"));
         QCOMPARE(lettore.format(), QByteArray("jpeg"));
         QCOMPARE(lettore.size(), QSize(130, 212));
-        const QImage img = lettore.read();
-        QVERIFY(!img.isNull());
-        const QRgb corpo = img.pixel(15, 100); // beside the cup
-        QVERIFY(qGreen(corpo) > qRed(corpo) + 40 && qGreen(corpo) > qBlue(corpo) + 40);
+        QVERIFY(!lettore.read().isNull());
     }
 };
 
