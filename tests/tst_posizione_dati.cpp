@@ -11,38 +11,35 @@
 
 using namespace gridora;
 
+Q_DECLARE_METATYPE(gridora::ErroreArchivio)
+
 namespace {
 
 constexpr uid_t Nessuno = 65534; // "nobody"
 
 // Root is not held back by folder permissions, so as root the cases that need a read-only
 // folder run with the real and effective identity of an ordinary user; the saved identity
-// stays root and is taken back at the end.
+// stays root and is taken back at the end. An ordinary user runs them as it is.
 class ComeUtenteComune {
 public:
     ComeUtenteComune()
     {
-        if (geteuid() != 0)
-            return;
-        m_cambiato = setresgid(Nessuno, Nessuno, 0) == 0 && setresuid(Nessuno, Nessuno, 0) == 0;
-        if (!m_cambiato)
-            ripristina();
+        if (m_root)
+            m_cambiato = setresgid(Nessuno, Nessuno, 0) == 0 && setresuid(Nessuno, Nessuno, 0) == 0;
     }
-    ~ComeUtenteComune() { ripristina(); }
+    ~ComeUtenteComune()
+    {
+        if (m_root && (setresuid(0, 0, 0) != 0 || setresgid(0, 0, 0) != 0))
+            qFatal("impossibile tornare root");
+    }
     ComeUtenteComune(const ComeUtenteComune&) = delete;
     ComeUtenteComune& operator=(const ComeUtenteComune&) = delete;
 
     // False only for a root that could not give up its rights: read-only folders mean nothing.
-    bool valido() const { return m_cambiato || geteuid() != 0; }
+    bool valido() const { return !m_root || m_cambiato; }
 
 private:
-    static void ripristina()
-    {
-        if (getuid() == 0 && geteuid() == 0)
-            return;
-        if (setresuid(0, 0, 0) != 0 || setresgid(0, 0, 0) != 0)
-            qFatal("impossibile tornare root");
-    }
+    const bool m_root = geteuid() == 0;
     bool m_cambiato = false;
 };
 
@@ -94,67 +91,56 @@ private slots:
         m_radice.reset();
     }
 
-    void cartellaScrivibileTenutaAccanto()
+    // Where the store goes for each kind of program folder.
+    void cartellaScelta_data()
     {
-        const ComeUtenteComune utente;
-        QVERIFY(utente.valido());
-        QCOMPARE(cartellaDati(m_programma, m_utente), m_programma);
-        QVERIFY(!QDir(m_utente).exists());
-        QVERIFY2(contenuto(m_programma).isEmpty(), qPrintable(contenuto(m_programma).join(' ')));
+        QTest::addColumn<bool>("scrivibile"); // the program's folder
+        QTest::addColumn<bool>("conDati");    // a Dati.mdb beside the program
+        QTest::addColumn<QString>("casa");    // the player's home: aperta, bloccata, nessuna
+        QTest::addColumn<bool>("nellUtente"); // the store goes into the player's data folder
+        QTest::addColumn<ErroreArchivio>("creazione");
+
+        const auto ok = ErroreArchivio::Nessuno;
+        const auto fallita = ErroreArchivio::CreazioneFallita;
+        QTest::newRow("cartella scrivibile") << true << false << "aperta" << false << ok;
+        QTest::newRow("sola lettura con Dati.mdb") << false << true << "aperta" << false << ok;
+        // The installed program.
+        QTest::newRow("sola lettura senza Dati.mdb") << false << false << "aperta" << true << ok;
+        // A data folder that cannot be made ends in the store's own report, not in a crash.
+        QTest::newRow("cartella utente impossibile")
+            << false << false << "bloccata" << true << fallita;
+        QTest::newRow("nessuna cartella utente") << false << false << "nessuna" << false << fallita;
     }
-
-    void solaLetturaConDatiTenutaAccanto()
+    void cartellaScelta()
     {
-        creaFile(datiAccanto(), "archivio portatile");
-        QVERIFY(QFile::setPermissions(m_programma, SolaLettura));
+        QFETCH(bool, scrivibile);
+        QFETCH(bool, conDati);
+        QFETCH(QString, casa);
+        QFETCH(bool, nellUtente);
+        QFETCH(ErroreArchivio, creazione);
+
+        if (conDati)
+            creaFile(datiAccanto(), "archivio portatile");
+        if (!scrivibile)
+            QVERIFY(QFile::setPermissions(m_programma, SolaLettura));
+        if (casa == u"bloccata") {
+            QVERIFY(QDir().mkpath(m_radice->filePath("casa")));
+            QVERIFY(QFile::setPermissions(m_radice->filePath("casa"), SolaLettura));
+        }
         const ComeUtenteComune utente;
         QVERIFY(utente.valido());
-        QCOMPARE(cartellaDati(m_programma, m_utente), m_programma);
-        QVERIFY(!QDir(m_utente).exists());
-    }
+        QCOMPARE(cartellaScrivibile(m_programma), scrivibile);
 
-    // The installed program: the database is made in the player's folder with the starting
-    // collection, and the next start finds it there.
-    void solaLetturaSenzaDatiNellaCartellaUtente()
-    {
-        QVERIFY(QFile::setPermissions(m_programma, SolaLettura));
-        const ComeUtenteComune utente;
-        QVERIFY(utente.valido());
-        QVERIFY(!cartellaScrivibile(m_programma));
+        const QString cartellaUtente = casa == u"nessuna" ? QString() : m_utente;
+        const QString cartella = cartellaDati(m_programma, cartellaUtente);
+        QCOMPARE(cartella, nellUtente ? m_utente : m_programma);
+        // The player's folder is made only to be used; the program's folder is left as it was.
+        QCOMPARE(QDir(m_utente).exists(), nellUtente && casa == u"aperta");
+        QCOMPARE(contenuto(m_programma), conDati ? QStringList{"Dati.mdb"} : QStringList());
 
-        const QString cartella = cartellaDati(m_programma, m_utente);
-        QCOMPARE(cartella, m_utente);
-        const Archivio archivio(cartella);
-        QVERIFY(archivio.prepara().ok());
-        QVERIFY(QFile::exists(QDir(m_utente).filePath("Dati.mdb")));
-        QVERIFY(archivio.conta(5).valore > 0);
-        QVERIFY(contenuto(m_programma).isEmpty());
-
-        QCOMPARE(cartellaDati(m_programma, m_utente), m_utente);
-    }
-
-    // A data folder that cannot be made ends in the store's own report, not in a crash.
-    void cartellaUtenteImpossibile()
-    {
-        QVERIFY(QFile::setPermissions(m_programma, SolaLettura));
-        QVERIFY(QDir().mkpath(m_radice->filePath("casa")));
-        QVERIFY(QFile::setPermissions(m_radice->filePath("casa"), SolaLettura));
-        const ComeUtenteComune utente;
-        QVERIFY(utente.valido());
-
-        const QString cartella = cartellaDati(m_programma, m_utente);
-        QCOMPARE(cartella, m_utente);
-        const EsitoArchivio stato = Archivio(cartella).prepara();
-        QCOMPARE(stato.codice, ErroreArchivio::CreazioneFallita);
-        QVERIFY(!stato.messaggio.isEmpty());
-    }
-
-    void senzaCartellaUtenteRestaAccanto()
-    {
-        QVERIFY(QFile::setPermissions(m_programma, SolaLettura));
-        const ComeUtenteComune utente;
-        QVERIFY(utente.valido());
-        QCOMPARE(cartellaDati(m_programma, QString()), m_programma);
+        // The store can be made there, and the next start finds the same folder.
+        QCOMPARE(Archivio(cartella).prepara().codice, creazione);
+        QCOMPARE(cartellaDati(m_programma, cartellaUtente), cartella);
     }
 
     // An installed copy keeps every player's records in the player's own folder, even when its
@@ -180,8 +166,6 @@ private slots:
         QVERIFY(!cartellaScrivibile(m_radice->filePath("manca")));
         creaFile(m_radice->filePath("file"), "non una cartella");
         QVERIFY(!cartellaScrivibile(m_radice->filePath("file")));
-        QVERIFY(cartellaScrivibile(m_programma));
-        QVERIFY(contenuto(m_programma).isEmpty());
     }
 };
 

@@ -1,6 +1,7 @@
-// The complete solver: how many pictures fit a puzzle's clues (none, one, more), and the budget
-// that bounds its search.
+// The solvers: what line logic settles, how many pictures the complete solver finds for a
+// puzzle's clues (none, one, more) and the budget that bounds its search.
 
+#include "Disegni.h"
 #include "model/Indizi.h"
 #include "model/Risolutore.h"
 #include "model/RisolutoreCompleto.h"
@@ -19,12 +20,6 @@ Q_DECLARE_METATYPE(IndiziLinee)
 Q_DECLARE_METATYPE(gridora::Unicita)
 
 namespace {
-
-// The cell string of a picture drawn as rows of '#' and '.'.
-QString pixel(const QStringList& righe)
-{
-    return righe.join(QString()).replace(u'#', u'1').replace(u'.', u'0');
-}
 
 struct IndiziDisegno {
     IndiziLinee righe;
@@ -101,88 +96,71 @@ const QStringList ambiguo15 = {
     "....#..###..##.", "...##.#.###...#", "..#.#.#.#....##", "...##..#....##.", ".....##..#....#",
 };
 
-// Two squares and, between them, two cells on a diagonal that could as well be on the other one.
-const QStringList scacchiera15 = {
-    "####...........", "####...........", "####...........", "####...........", "...............",
-    "...............", "......#........", ".......#.......", "...............", "...............",
-    "..........#####", "..........#####", "..........#####", "..........#####", "..........#####",
-};
-
 } // namespace
 
 class TestRisolutore : public QObject {
     Q_OBJECT
 
 private slots:
-    void disegniUnici_data()
+    void disegni_data()
     {
         QTest::addColumn<QStringList>("disegno");
-        QTest::addColumn<bool>("perLinee"); // line logic alone finishes it
+        QTest::addColumn<Unicita>("atteso");
+        QTest::addColumn<bool>("perLinee");         // line logic alone finishes it
+        QTest::addColumn<QList<int>>("differenze"); // where two pictures differ by a swap
+        const auto unica = Unicita::Unica;
+        const auto ambigua = Unicita::PiuDiUna;
         for (const int lato : {5, 10, 15}) {
             QTest::addRow("vuoto %dx%d", lato, lato)
-                << QStringList(lato, QString(lato, u'.')) << true;
+                << QStringList(lato, QString(lato, u'.')) << unica << true << QList<int>();
             QTest::addRow("pieno %dx%d", lato, lato)
-                << QStringList(lato, QString(lato, u'#')) << true;
+                << QStringList(lato, QString(lato, u'#')) << unica << true << QList<int>();
         }
-        QTest::newRow("ricerca 5x5")
-            << QStringList{"####.", "..#.#", "..###", "#.#..", ".##.."} << false;
         QTest::newRow("ricerca 10x10")
             << QStringList{".##.#.....", "...##..#.#", "...##.#.##", "#.#..#...#", "#...##...#",
                            ".#..#...##", ".#####.#.#", "..##.#.###", "#.#.##..#.", "##.##....#"}
-            << false;
-        QTest::newRow("ricerca 15x15") << unica15 << false;
-    }
-
-    // From the drawing, as the editor asks, and from its clues alone: one picture, the drawing.
-    void disegniUnici()
-    {
-        QFETCH(QStringList, disegno);
-        QFETCH(bool, perLinee);
-        const int lato = int(disegno.size());
-        const QString celle = pixel(disegno);
-        const IndiziDisegno i = indizi(celle, lato);
-        QCOMPARE(risolviConLogica(i.righe, i.colonne).has_value(), perLinee);
-        for (const EsitoSoluzioni& esito :
-             {contaSoluzioni(celle, lato), contaSoluzioni(i.righe, i.colonne)}) {
-            QCOMPARE(esito.esito, Unicita::Unica);
-            QCOMPARE(esito.prima, celle);
-            QVERIFY(esito.seconda.isEmpty());
-        }
-    }
-
-    void disegniAmbigui_data()
-    {
-        QTest::addColumn<QStringList>("disegno");
-        QTest::addColumn<QList<int>>("differenze"); // where the two differ; empty: not a swap
-        QTest::newRow("diagonale 5x5")
-            << QStringList{"#....", ".#...", ".....", ".....", "....."} << QList<int>{0, 1, 5, 6};
-        QTest::newRow("scacchiera 15x15") << scacchiera15 << QList<int>{96, 97, 111, 112};
+            << unica << false << QList<int>();
+        QTest::newRow("ricerca 15x15") << unica15 << unica << false << QList<int>();
+        QTest::newRow("diagonale 5x5") << QStringList{"#....", ".#...", ".....", ".....", "....."}
+                                       << ambigua << false << QList<int>{0, 1, 5, 6};
         QTest::newRow("scacchiera in un disegno 10x10")
             << QStringList{"##########", "#........#", "#.######.#", "#........#", "#...#....#",
                            "#....#...#", "#........#", "#.######.#", "#........#", "##########"}
-            << QList<int>{44, 45, 54, 55};
-        QTest::newRow("senza scambio di quattro celle 15x15") << ambiguo15 << QList<int>();
+            << ambigua << false << QList<int>{44, 45, 54, 55};
+        QTest::newRow("senza scambio di quattro celle 15x15")
+            << ambiguo15 << ambigua << false << QList<int>();
     }
 
-    // Both pictures fit the clues and differ; the drawing is the first one when it is given.
-    void disegniAmbigui()
+    // From the drawing, as the editor asks, and from its clues alone: the drawing alone, or two
+    // different pictures that fit the clues, the drawing first when it is given. Line logic finds
+    // a single picture too, or gives up without a guess.
+    void disegni()
     {
         QFETCH(QStringList, disegno);
+        QFETCH(Unicita, atteso);
+        QFETCH(bool, perLinee);
         QFETCH(QList<int>, differenze);
         const int lato = int(disegno.size());
-        const QString celle = pixel(disegno);
+        const QString celle = pixelDi(disegno);
         const IndiziDisegno i = indizi(celle, lato);
+        QCOMPARE(risolviConLogica(i.righe, i.colonne),
+                 perLinee ? std::optional(celle) : std::nullopt);
         const EsitoSoluzioni dalDisegno = contaSoluzioni(celle, lato);
+        QCOMPARE(dalDisegno.prima, celle);
         for (const EsitoSoluzioni& esito : {dalDisegno, contaSoluzioni(i.righe, i.colonne)}) {
-            QCOMPARE(esito.esito, Unicita::PiuDiUna);
+            QCOMPARE(esito.esito, atteso);
+            if (atteso == Unicita::Unica) {
+                QCOMPARE(esito.prima, celle);
+                QVERIFY(esito.seconda.isEmpty());
+                continue;
+            }
             QVERIFY(rispetta(esito.prima, i));
             QVERIFY(rispetta(esito.seconda, i));
             QVERIFY(esito.prima != esito.seconda);
             if (!differenze.isEmpty())
                 QCOMPARE(celleDiverse(esito.prima, esito.seconda), differenze);
         }
-        QCOMPARE(dalDisegno.prima, celle);
-        if (differenze.isEmpty()) // the search, not a swap of four cells, found the other one
+        if (atteso == Unicita::PiuDiUna && differenze.isEmpty()) // found by the search, not a swap
             QVERIFY(celleDiverse(dalDisegno.prima, dalDisegno.seconda).size() > 4);
     }
 
@@ -210,14 +188,17 @@ private slots:
         const EsitoSoluzioni esito = contaSoluzioni(righe, colonne);
         QCOMPARE(esito.esito, Unicita::Nessuna);
         QVERIFY(esito.prima.isEmpty() && esito.seconda.isEmpty());
+        QVERIFY(!risolviConLogica(righe, colonne));
     }
 
-    // Zero entries stand for nothing, as in the line solver; what cannot be checked is never
-    // called unique.
+    // Zero entries stand for nothing, for both solvers; what cannot be checked is never called
+    // unique.
     void indiziParticolari()
     {
-        const EsitoSoluzioni zeri =
-            contaSoluzioni(IndiziLinee{{0}, {0, 2, 0}, {0}}, IndiziLinee{{0}, {1}, {1, 0}});
+        const IndiziLinee righe{{0}, {0, 2, 0}, {0}};
+        const IndiziLinee colonne{{0}, {1}, {1, 0}};
+        QCOMPARE(risolviConLogica(righe, colonne), std::optional(QStringLiteral("000011000")));
+        const EsitoSoluzioni zeri = contaSoluzioni(righe, colonne);
         QCOMPARE(zeri.esito, Unicita::Unica);
         QCOMPARE(zeri.prima, QStringLiteral("000011000"));
 
@@ -275,7 +256,7 @@ private slots:
     {
         QFETCH(QStringList, disegno);
         QFETCH(Unicita, atteso);
-        const QString celle = pixel(disegno);
+        const QString celle = pixelDi(disegno);
         const IndiziDisegno i = indizi(celle, 15);
         const std::function<EsitoSoluzioni(int)> verifiche[] = {
             [&](int esami) { return contaSoluzioni(celle, 15, Budget{esami}); },

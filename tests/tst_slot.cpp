@@ -8,21 +8,24 @@ using namespace gridora;
 
 namespace {
 
-// The steps of one reel, in order.
-std::vector<Passo> bobina(const std::vector<Passo>& passi, Passo::Bobina quale)
+// The waits of one reel's steps in seconds, each stretch of equal waits as "steps*wait".
+QString attese(const std::vector<Passo>& passi, Passo::Bobina quale)
 {
-    std::vector<Passo> scelti;
+    QStringList tratti;
+    QString attesa;
+    int passiUguali = 0;
     for (const Passo& p : passi) {
-        if (p.bobina == quale)
-            scelti.push_back(p);
+        if (p.bobina != quale)
+            continue;
+        if (QString::number(p.attesa) != attesa && passiUguali > 0) {
+            tratti << QString::number(passiUguali) + u'*' + attesa;
+            passiUguali = 0;
+        }
+        attesa = QString::number(p.attesa);
+        ++passiUguali;
     }
-    return scelti;
-}
-
-// s such that int(s * 30) + 1 == b0.
-double sPer(int b0)
-{
-    return (b0 - 0.5) / 30.0;
+    tratti << QString::number(passiUguali) + u'*' + attesa;
+    return tratti.join(u' ');
 }
 
 } // namespace
@@ -31,124 +34,73 @@ class TestSlot : public QObject {
     Q_OBJECT
 
 private slots:
-    // r = 0.359: int(179.5) + 1 = 180, and 180 / 15 = 12; s = 0.31: int(9.3) + 1 = 10.
-    // r = 0.999: int(499.5) + 1 = 500, and 500 / 5 = 100.
+    // A = Int(r * 500) + 1 divided by 15, 10 or 5 by the side, at least 1; B = A + Int(s * 30) + 1.
+    // The reels' waits grow after the step that leaves 80 and 10 column steps (0.05 and 0.1 s),
+    // and 100 and 20 row steps (0.04 and 0.09 s).
     void giriNoti_data()
     {
         QTest::addColumn<double>("r");
         QTest::addColumn<double>("s");
         QTest::addColumn<int>("lato");
-        QTest::addColumn<int>("passiColonna");
-        QTest::addColumn<int>("passiRiga");
         QTest::addColumn<int>("primaRiga");
         QTest::addColumn<int>("colonna");
         QTest::addColumn<int>("riga");
-        QTest::addColumn<double>("durata");
+        QTest::addColumn<QString>("colonne"); // the column reel's waits
+        QTest::addColumn<QString>("righe");   // the row reel's waits
 
-        QTest::newRow("un solo passo di colonna")
-            << 0.0 << 0.0 << 5 << 1 << 2 << 0 << 0 << 1 << 0.015;
+        QTest::newRow("un solo passo di colonna") << 0.0 << 0.0 << 5 << 0 << 0 << 1 << "1*0.005"
+                                                  << "2*0.005";
+        // A = 180 / 15 = 12, B0 = 10, B = 22.
         QTest::newRow("A 12, B0 10 su 5x5")
-            << 0.359 << 0.31 << 5 << 12 << 22 << 1 << 1 << 2 << 2.97;
+            << 0.359 << 0.31 << 5 << 1 << 1 << 2 << "2*0.005 10*0.105"
+            << "2*0.005 20*0.095";
+        // A = 500 / 5 = 100, B = 101: both marks of each reel are reached.
         QTest::newRow("A 100 su 15x15")
-            << 0.999 << 0.0 << 15 << 100 << 101 << 0 << 9 << 10 << 11.805;
+            << 0.999 << 0.0 << 15 << 0 << 9 << 10 << "20*0.005 70*0.055 10*0.155"
+            << "1*0.005 80*0.045 20*0.135";
+        QTest::newRow("A 50 su 10x10") << 0.999 << 0.0 << 10 << 0 << 9 << 0 << "40*0.005 10*0.105"
+                                       << "31*0.005 20*0.095";
         // 1 is taken as the top of the range: A = 500 / 15 = 33, B0 = 30.
-        QTest::newRow("r e s uguali a 1") << 1.0 << 1.0 << 5 << 33 << 63 << 2 << 2 << 4 << 3.28;
+        QTest::newRow("r e s uguali a 1") << 1.0 << 1.0 << 5 << 2 << 2 << 4 << "23*0.005 10*0.105"
+                                          << "43*0.005 20*0.095";
+        // A = 8 / 10 = 0, taken as 1; B0 = 30.
         QTest::newRow("A 1 su 10x10 dopo la divisione")
-            << 0.015 << 0.99 << 10 << 1 << 31 << 2 << 0 << 2 << 1.96;
+            << 0.015 << 0.99 << 10 << 2 << 0 << 2 << "1*0.005"
+            << "11*0.005 20*0.095";
     }
+    // How the steps take turns and which labels they light is checked for every draw by coerenza.
     void giriNoti()
     {
         QFETCH(double, r);
         QFETCH(double, s);
         QFETCH(int, lato);
-        QFETCH(int, passiColonna);
-        QFETCH(int, passiRiga);
         QFETCH(int, primaRiga);
         QFETCH(int, colonna);
         QFETCH(int, riga);
-        QFETCH(double, durata);
+        QFETCH(QString, colonne);
+        QFETCH(QString, righe);
 
         const GiroSlot giro = estraiGiro(r, s, lato);
         const std::vector<Passo> passi = passiGiro(giro);
-        const std::vector<Passo> colonne = bobina(passi, Passo::Colonna);
-        const std::vector<Passo> righe = bobina(passi, Passo::Riga);
-        QCOMPARE(int(colonne.size()), passiColonna);
-        QCOMPARE(int(righe.size()), passiRiga);
-        QCOMPARE(colonne.front().etichetta, 0);
-        QCOMPARE(righe.front().etichetta, primaRiga);
-        QCOMPARE(colonne.back().etichetta, colonna);
-        QCOMPARE(righe.back().etichetta, riga);
+        QCOMPARE(attese(passi, Passo::Colonna), colonne);
+        QCOMPARE(attese(passi, Passo::Riga), righe);
+        QCOMPARE(giro.rigaIniziale, primaRiga);
         QCOMPARE(colonnaScelta(giro), colonna);
         QCOMPARE(rigaScelta(giro), riga);
-        QCOMPARE(attesaTotale(giro), durata);
     }
 
-    void rigaIniziale_data()
-    {
-        QTest::addColumn<int>("b0");
-        QTest::addColumn<int>("prima");
-
-        QTest::newRow("1") << 1 << 0;
-        QTest::newRow("7") << 7 << 0;
-        QTest::newRow("8") << 8 << 1;
-        QTest::newRow("22") << 22 << 1;
-        QTest::newRow("23") << 23 << 2;
-        QTest::newRow("30") << 30 << 2;
-    }
+    // The row reel starts on the nearest whole number to B0 / 15: row 0 for B0 from 1 to 7, row 1
+    // from 8 to 22, row 2 from 23 to 30.
     void rigaIniziale()
     {
-        QFETCH(int, b0);
-        QFETCH(int, prima);
-
-        for (const int lato : {5, 10, 15}) {
-            const GiroSlot giro = estraiGiro(0.5, sPer(b0), lato);
-            QCOMPARE(giro.passiRiga - giro.passiColonna, b0);
-            QCOMPARE(bobina(passiGiro(giro), Passo::Riga).front().etichetta, prima);
+        for (int b0 = 1; b0 <= 30; ++b0) {
+            const int prima = b0 <= 7 ? 0 : b0 <= 22 ? 1 : 2;
+            for (const int lato : {5, 10, 15}) {
+                const GiroSlot giro = estraiGiro(0.5, (b0 - 0.5) / 30.0, lato);
+                QCOMPARE(giro.passiRiga - giro.passiColonna, b0);
+                QCOMPARE(giro.rigaIniziale, prima);
+            }
         }
-    }
-
-    // The wait of a reel's n-th step (counted from 1).
-    void rallentamento_data()
-    {
-        QTest::addColumn<double>("r");
-        QTest::addColumn<double>("s");
-        QTest::addColumn<int>("lato");
-        QTest::addColumn<int>("quale");
-        QTest::addColumn<int>("passo");
-        QTest::addColumn<double>("attesa");
-
-        const int c = Passo::Colonna;
-        const int g = Passo::Riga;
-        // A = 100, B = 101 on 15x15.
-        QTest::newRow("colonna, passo 1") << 0.999 << 0.0 << 15 << c << 1 << 0.005;
-        QTest::newRow("colonna, passo 20") << 0.999 << 0.0 << 15 << c << 20 << 0.005;
-        QTest::newRow("colonna, passo 21") << 0.999 << 0.0 << 15 << c << 21 << 0.055;
-        QTest::newRow("colonna, passo 90") << 0.999 << 0.0 << 15 << c << 90 << 0.055;
-        QTest::newRow("colonna, passo 91") << 0.999 << 0.0 << 15 << c << 91 << 0.155;
-        QTest::newRow("colonna, passo 100") << 0.999 << 0.0 << 15 << c << 100 << 0.155;
-        QTest::newRow("riga, passo 1") << 0.999 << 0.0 << 15 << g << 1 << 0.005;
-        QTest::newRow("riga, passo 2") << 0.999 << 0.0 << 15 << g << 2 << 0.045;
-        QTest::newRow("riga, passo 81") << 0.999 << 0.0 << 15 << g << 81 << 0.045;
-        QTest::newRow("riga, passo 82") << 0.999 << 0.0 << 15 << g << 82 << 0.135;
-        QTest::newRow("riga, passo 101") << 0.999 << 0.0 << 15 << g << 101 << 0.135;
-        // A = 12, B = 22 on 5x5: only the last marks are reached.
-        QTest::newRow("colonna breve, passo 2") << 0.359 << 0.31 << 5 << c << 2 << 0.005;
-        QTest::newRow("colonna breve, passo 3") << 0.359 << 0.31 << 5 << c << 3 << 0.105;
-        QTest::newRow("riga breve, passo 2") << 0.359 << 0.31 << 5 << g << 2 << 0.005;
-        QTest::newRow("riga breve, passo 3") << 0.359 << 0.31 << 5 << g << 3 << 0.095;
-    }
-    void rallentamento()
-    {
-        QFETCH(double, r);
-        QFETCH(double, s);
-        QFETCH(int, lato);
-        QFETCH(int, quale);
-        QFETCH(int, passo);
-        QFETCH(double, attesa);
-
-        const auto passi = bobina(passiGiro(r, s, lato), static_cast<Passo::Bobina>(quale));
-        QVERIFY(passo <= int(passi.size()));
-        QCOMPARE(passi[passo - 1].attesa, attesa);
     }
 
     // Over many draws: the reels step through the labels in turn, in the order the game plays
@@ -156,10 +108,8 @@ private slots:
     void coerenza_data()
     {
         QTest::addColumn<int>("lato");
-
-        QTest::newRow("5x5") << 5;
-        QTest::newRow("10x10") << 10;
-        QTest::newRow("15x15") << 15;
+        for (const int lato : {5, 10, 15})
+            QTest::addRow("%dx%d", lato, lato) << lato;
     }
     void coerenza()
     {
