@@ -1,0 +1,129 @@
+#pragma once
+
+// An editor session through the real windows: the editor opened by "Crea Schema" on a bench whose
+// database holds chosen 5 x 5 puzzles, the hands that draw, type and pick, and what the drawing
+// and the board show.
+
+#include "Banco.h"
+#include "editor/Gridora.h"
+#include "widgets/Anteprima.h"
+
+#include <QLineEdit>
+#include <QListView>
+#include <QRadioButton>
+
+namespace gridora {
+
+// Column 4 and row 4 are empty: they are crossed when the puzzle is loaded.
+inline const Schema Bandiera = {QStringLiteral("Bandiera"),
+                                {".#...", ".#...", "####.", ".#...", "....."}};
+inline const Schema Punto = {QStringLiteral("Punto"),
+                             {"#....", ".....", ".....", ".....", "....."}};
+inline const Schema Croce5 = {QStringLiteral("Croce"),
+                              {"..#..", "..#..", "#####", "..#..", "..#.."}};
+
+struct Sessione {
+    Banco banco;
+    QList<qint64> id; // the row identities of the puzzles, in order
+    QPointer<Gridora> editor;
+
+    explicit Sessione(const QList<Schema>& schemi = {Bandiera, Punto}) : id(banco.metti(5, schemi))
+    {
+        clicca(banco.inizio->Libero);
+        editor = qobject_cast<Gridora*>(banco.inizio->figlia());
+        Q_ASSERT(editor);
+        const bool esposta = QTest::qWaitForWindowExposed(editor);
+        Q_ASSERT(esposta);
+    }
+    ~Sessione() { delete editor; }
+
+    const Gridora::Controlli& c() const { return editor->controlli(); }
+    const Tavoliere& tavoliere() const { return editor->tavoliere(); }
+    QWindow* w() const { return editor->windowHandle(); }
+
+    QPoint cella(int r, int c) const { return tavoliere().rettangoloCella(r, c).center(); }
+    void clic(int r, int c, Qt::MouseButton pulsante = Qt::LeftButton)
+    {
+        clicca(editor, cella(r, c), pulsante);
+    }
+    // A click on every '#' of the picture.
+    void disegna(const QStringList& righe)
+    {
+        for (int r = 0; r < righe.size(); ++r) {
+            for (int c = 0; c < righe[r].size(); ++c) {
+                if (righe[r][c] == u'#')
+                    clic(r, c);
+            }
+        }
+    }
+    // A press on a cell of a row, moves over the next ones up to `a`, the release there.
+    void trascina(Qt::MouseButton pulsante, int riga, int da, int a)
+    {
+        QTest::mousePress(w(), pulsante, {}, cella(riga, da));
+        for (int c = da + 1; c <= a; ++c)
+            QTest::mouseMove(w(), cella(riga, c));
+        QTest::mouseRelease(w(), pulsante, {}, cella(riga, a));
+    }
+    void tasto(Qt::Key tasto, Qt::KeyboardModifiers modificatori = {})
+    {
+        QTest::keyClick(w(), tasto, modificatori);
+    }
+    void annulla() { tasto(Qt::Key_Z, Qt::ControlModifier); }
+    void ripeti() { tasto(Qt::Key_Y, Qt::ControlModifier); }
+    // Empties the name box and types into it, a key at a time.
+    void scrivi(const QString& testo)
+    {
+        clicca(c().Nome);
+        tasto(Qt::Key_A, Qt::ControlModifier);
+        tasto(Qt::Key_Backspace);
+        for (const QChar ch : testo)
+            QTest::keyClick(w(), ch.toLatin1());
+    }
+    // The radio button of a side, clicked on its round indicator.
+    void scegliLato(int lato)
+    {
+        const QRadioButton* opzione = c().Option1[lato / 5 - 1];
+        clicca(editor, opzione->mapTo(editor, QPoint(6, opzione->height() / 2)));
+    }
+    void scegliInLista(int riga)
+    {
+        QListView* lista = c().Lista;
+        const QRect r = lista->visualRect(lista->model()->index(riga, 0));
+        clicca(editor, lista->viewport()->mapTo(editor, r.center()));
+    }
+
+    QString pixel() const { return editor->disegno().pixel(); }
+    // Every mark, row after row: '.' empty, '#' filled, 'x' crossed.
+    QString segni() const
+    {
+        QString testo;
+        const DisegnoEditor& d = editor->disegno();
+        for (int k = 0; k < d.lato() * d.lato(); ++k)
+            testo += QStringLiteral(".#x").at(d.segni()[k]);
+        return testo;
+    }
+    // The board, the clues and the preview show the drawing as it now is.
+    bool mostraIlDisegno() const
+    {
+        const DisegnoEditor& d = editor->disegno();
+        const Indizi indizi = d.indizi();
+        for (int r = 0; r < d.lato(); ++r) {
+            if (tavoliere().indizioRiga(r) != indizi.righe[r] ||
+                tavoliere().indizioColonna(r) != indizi.colonne[r])
+                return false;
+            for (int colonna = 0; colonna < d.lato(); ++colonna) {
+                const Segno segno = d.segno(r, colonna);
+                const int tono = tonalita(indiceVideo(r, colonna));
+                if (tavoliere().immagine(r, colonna) != immagineCella(segno, tono) ||
+                    c().anteprima->nero(indiceLogico(r, colonna, d.lato())) != (segno == Pieno))
+                    return false;
+            }
+        }
+        return true;
+    }
+    QList<Disegno> righe() const { return banco.archivio.elenco(5).valore; }
+    const QStringList& domande() const { return banco.messaggi.domande; }
+    const QStringList& avvisi() const { return banco.messaggi.avvisi; }
+};
+
+} // namespace gridora
