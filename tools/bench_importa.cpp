@@ -7,12 +7,13 @@
 // Run: QT_QPA_PLATFORM=offscreen ./build/tools/bench_importa [FOLDER]
 
 #include "Banco.h"
+#include "Figure.h"
+#include "Misurazioni.h"
 #include "import/Importa.h"
 #include "import/RisultatoConversione.h"
 #include "import/TelaAnteprima.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImageWriter>
@@ -20,7 +21,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadioButton>
-#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QStringListModel>
 #include <QTimer>
@@ -32,39 +32,6 @@
 using namespace gridora;
 
 namespace {
-
-constexpr int Ripetizioni = 7;
-constexpr double LimiteMs = 300;
-
-double mediana(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-double ms(const QElapsedTimer& t)
-{
-    return double(t.nsecsElapsed()) / 1e6;
-}
-
-// Something like a photograph: gradients, shapes and noise, so the JPEG is of a usual size.
-QImage fotografia(QSize dimensione)
-{
-    QImage img(dimensione, QImage::Format_RGB32);
-    QRandomGenerator caso(42);
-    for (int y = 0; y < img.height(); ++y) {
-        auto* riga = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); ++x) {
-            const int rumore = int(caso.bounded(32));
-            riga[x] = qRgb((x * 255 / img.width() + rumore) & 0xFF,
-                           (y * 255 / img.height() + rumore) & 0xFF, (x + y + rumore) & 0xFF);
-        }
-    }
-    QPainter p(&img);
-    p.setBrush(Qt::black);
-    p.drawEllipse(QRect(QPoint(0, 0), dimensione / 2).translated(dimensione.width() / 4, 500));
-    return img;
-}
 
 // A red heart with a black outline on a pale blue sky, for the picture of the window.
 QImage cuore()
@@ -81,12 +48,6 @@ QImage cuore()
     p.setBrush(QColor(0xE0, 0x20, 0x30));
     p.drawPath(forma);
     return img;
-}
-
-bool salva(const QString& percorso, const QByteArray& dati)
-{
-    QFile f(percorso);
-    return f.open(QIODevice::WriteOnly) && f.write(dati) == dati.size();
 }
 
 struct Postazione {
@@ -192,8 +153,7 @@ bool elencoDiecimila(const QString& radice)
     for (int i = 0; i < 10000; ++i) {
         const QString nome =
             QStringLiteral("%1/foto_%2%3").arg(grande).arg(i * 7919 % 10000, 5, 10, QChar(u'0'));
-        if (!salva(nome + QString::fromLatin1(estensioni[i % 10]), {}))
-            return false;
+        scriviFile(nome + QString::fromLatin1(estensioni[i % 10]), {});
     }
 
     Postazione p(programma);
@@ -271,16 +231,11 @@ void immagini(const QString& radice, const QString& uscita)
 {
     const QString cartella = radice + "/immagini";
     QDir().mkpath(cartella);
-    QImageWriter(cartella + "/cuore.bmp", "bmp").write(cuore());
-    QByteArray jpeg;
-    {
-        QBuffer b(&jpeg);
-        b.open(QIODevice::WriteOnly);
-        QImageWriter(&b, "jpeg").write(cuore());
-    }
-    salva(cartella + "/rovinata.jpg", jpeg.left(jpeg.size() / 2));
+    scriviFile(cartella + "/cuore.bmp", scritta(cuore(), "bmp"));
+    const QByteArray jpeg = scritta(cuore(), "jpeg");
+    scriviFile(cartella + "/rovinata.jpg", jpeg.left(jpeg.size() / 2));
     for (const char* altro : {"mare.gif", "stella.ico", "logo.wmf", "puntatore.cur"})
-        salva(cartella + "/" + QString::fromLatin1(altro), {});
+        scriviFile(cartella + "/" + QString::fromLatin1(altro), {});
 
     Postazione p(cartella);
     const auto salvaFinestra = [&](const char* nome) {

@@ -1,0 +1,243 @@
+#pragma once
+
+// Picture files for the image import's tests and benchmarks: drawings whose preview converts to a
+// known cell string, written through Qt (BMP, JPEG, ICO, PNG) or by hand (GIF and Windows
+// metafiles, which Qt does not write), and files of random bytes.
+
+#include "import/Campionamento.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageWriter>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <algorithm>
+
+namespace gridora {
+
+inline const QSize DimensioneAnteprima(LatoInternoAnteprima, LatoInternoAnteprima);
+
+inline void le16(QByteArray& b, int v)
+{
+    b.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF));
+}
+
+inline void le32(QByteArray& b, quint32 v)
+{
+    le16(b, int(v & 0xFFFF));
+    le16(b, int(v >> 16));
+}
+
+// A recognisable, irregular drawing for each side.
+inline QString celleDi(int lato)
+{
+    QString celle;
+    for (int i = 0; i < lato; ++i)
+        for (int j = 0; j < lato; ++j)
+            celle += (i * 7 + j * 3 + i * j) % 5 < 2 ? u'1' : u'0';
+    return celle;
+}
+
+// Where block k of a side-N grid starts, in preview pixels: halfway between its sample point,
+// floor(k * 1815 / N / 15), and the previous one, so every sample lies well inside its block
+// whatever the scaling.
+inline int confine(int k, int lato)
+{
+    if (k <= 0)
+        return 0;
+    if (k >= lato)
+        return LatoInternoAnteprima;
+    return ((k - 1) * 121 / lato + k * 121 / lato) / 2;
+}
+
+// Filled cells alternate black and red, empty ones white and blue: a reader that mixed up the
+// red and blue channels would turn them over.
+inline QColor coloreCella(bool pieno, int i, int j)
+{
+    if (pieno)
+        return (i + j) % 2 ? Qt::black : Qt::red;
+    return (i + j) % 2 ? Qt::white : Qt::blue;
+}
+inline const QList<QRgb> TavolozzaDisegni{qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(255, 255, 255),
+                                          qRgb(0, 0, 255)};
+
+// A picture of `dimensione` whose preview converts to `celle`.
+inline QImage disegno(const QString& celle, int lato, QSize dimensione)
+{
+    QImage img(dimensione, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    const auto x = [&](int k) { return qRound(confine(k, lato) * dimensione.width() / 119.0); };
+    const auto y = [&](int k) { return qRound(confine(k, lato) * dimensione.height() / 119.0); };
+    for (int i = 0; i < lato; ++i)
+        for (int j = 0; j < lato; ++j)
+            p.fillRect(QRect(QPoint(x(j), y(i)), QPoint(x(j + 1) - 1, y(i + 1) - 1)),
+                       coloreCella(celle[i * lato + j] == u'1', i, j));
+    return img;
+}
+
+inline QImage tinta(QColor colore, QSize dimensione = {40, 40})
+{
+    QImage img(dimensione, QImage::Format_RGB32);
+    img.fill(colore);
+    return img;
+}
+
+inline QByteArray scritta(const QImage& img, const char* formato, int qualita = -1,
+                          bool progressiva = false)
+{
+    QByteArray dati;
+    QBuffer buffer(&dati);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter scrittore(&buffer, formato);
+    scrittore.setQuality(qualita);
+    scrittore.setProgressiveScanWrite(progressiva);
+    if (!scrittore.write(img))
+        qFatal("cannot write %s", formato);
+    return dati;
+}
+
+// A GIF of frames of one size over one global table of 256 colours (`tavolozza`, padded with
+// black); frames not already indexed are mapped to it. LZW codes are a constant 9 bits: a clear
+// code every 250 pixels keeps the table from growing.
+inline QByteArray gif(const QList<QImage>& fotogrammi,
+                      const QList<QRgb>& tavolozza = TavolozzaDisegni)
+{
+    const QSize s = fotogrammi.first().size();
+    QByteArray g("GIF89a");
+    for (int v : {s.width(), s.height(), 0xF7}) // global table of 256 colours
+        le16(g, v);
+    g.append('\0');
+    for (int k = 0; k < 256; ++k) {
+        const QRgb c = tavolozza.value(k);
+        g.append(char(qRed(c))).append(char(qGreen(c))).append(char(qBlue(c)));
+    }
+    for (const QImage& f : fotogrammi) {
+        const QImage ind = f.format() == QImage::Format_Indexed8
+                               ? f
+                               : f.convertToFormat(QImage::Format_Indexed8, tavolozza);
+        g.append(char(0x2C));
+        for (int v : {0, 0, s.width(), s.height()})
+            le16(g, v);
+        g.append('\0').append(char(8)); // no local table; minimum code size 8
+        QByteArray flusso;
+        flusso.reserve(qsizetype(s.width()) * s.height() * 9 / 8 + 16);
+        quint32 accumulo = 0;
+        int bit = 0;
+        const auto codice = [&](int c) {
+            accumulo |= quint32(c) << bit;
+            for (bit += 9; bit >= 8; bit -= 8) {
+                flusso.append(char(accumulo & 0xFF));
+                accumulo >>= 8;
+            }
+        };
+        codice(256);
+        int dallaPulizia = 0;
+        for (int y = 0; y < s.height(); ++y) {
+            const uchar* riga = ind.constScanLine(y);
+            for (int x = 0; x < s.width(); ++x) {
+                if (++dallaPulizia == 250) {
+                    codice(256);
+                    dallaPulizia = 0;
+                }
+                codice(riga[x]);
+            }
+        }
+        codice(257);
+        if (bit > 0)
+            flusso.append(char(accumulo & 0xFF));
+        for (qsizetype i = 0; i < flusso.size(); i += 255) {
+            const qsizetype n = std::min<qsizetype>(255, flusso.size() - i);
+            g.append(char(n)).append(flusso.constData() + i, n);
+        }
+        g.append('\0');
+    }
+    return g.append(char(0x3B));
+}
+
+// A Windows metafile record, its size in 16-bit words.
+inline QByteArray record(int funzione, const QList<int>& parole)
+{
+    QByteArray r;
+    le32(r, quint32(3 + parole.size()));
+    le16(r, funzione);
+    for (int p : parole)
+        le16(r, p);
+    return r;
+}
+
+// A placeable metafile: the header, then the records and the end record.
+inline QByteArray metafile(const QByteArray& corpo, int oggetti,
+                           QRect riquadro = QRect(0, 0, 119, 119), int perPollice = 96)
+{
+    QByteArray m;
+    le32(m, 0x9AC6CDD7u);
+    for (int v : {0, riquadro.left(), riquadro.top(), riquadro.left() + riquadro.width(),
+                  riquadro.top() + riquadro.height(), perPollice, 0, 0})
+        le16(m, v);
+    int somma = 0;
+    for (int i = 0; i < 20; i += 2)
+        somma ^= quint8(m[i]) | quint8(m[i + 1]) << 8;
+    le16(m, somma);
+    const QByteArray tutto = corpo + record(0, {});
+    quint32 massimo = 3;
+    for (qsizetype i = 0; i < tutto.size();) {
+        const quint32 parole =
+            quint8(tutto[i]) | quint8(tutto[i + 1]) << 8 | quint8(tutto[i + 2]) << 16;
+        massimo = std::max(massimo, parole);
+        i += parole * 2;
+    }
+    for (int v : {1, 9, 0x0300}) // in memory, header words, version
+        le16(m, v);
+    le32(m, quint32((18 + tutto.size()) / 2));
+    le16(m, oggetti);
+    le32(m, massimo);
+    le16(m, 0);
+    return m + tutto;
+}
+
+// The drawing as a metafile of 119 x 119 units at 96 units an inch: one unit, one pixel. Without
+// `colori`, filled cells are black and empty ones left undrawn.
+inline QByteArray wmfDi(const QString& celle, int lato, QPoint origine = QPoint(0, 0),
+                        bool colori = true)
+{
+    QByteArray corpo = record(0x020B, {origine.y(), origine.x()}) // SetWindowOrg(y, x)
+                       + record(0x020C, {119, 119})               // SetWindowExt
+                       + record(0x02FA, {5, 0, 0, 0, 0})          // CreatePenIndirect: no pen
+                       + record(0x012D, {0});                     // SelectObject
+    const QList<QColor> pennelli{Qt::black, Qt::red, Qt::blue};
+    for (const QColor& c : pennelli) // objects 1, 2, 3; COLORREF 0x00BBGGRR as two words
+        corpo += record(0x02FC, {0, c.red() | c.green() << 8, c.blue(), 0});
+    for (int i = 0; i < lato; ++i)
+        for (int j = 0; j < lato; ++j) {
+            const bool pieno = celle[i * lato + j] == u'1';
+            const QColor c = colori ? coloreCella(pieno, i, j) : pieno ? Qt::black : Qt::white;
+            if (c == Qt::white)
+                continue;
+            corpo += record(0x012D, {int(pennelli.indexOf(c)) + 1});
+            corpo +=
+                record(0x041B, {origine.y() + confine(i + 1, lato), // Rectangle
+                                origine.x() + confine(j + 1, lato), origine.y() + confine(i, lato),
+                                origine.x() + confine(j, lato)});
+        }
+    return metafile(corpo, 4, QRect(origine, QSize(119, 119)));
+}
+
+inline QByteArray casuali(qsizetype quanti, quint32 seme)
+{
+    QRandomGenerator g(seme);
+    QByteArray b(quanti, Qt::Uninitialized);
+    for (char& c : b)
+        c = char(g.bounded(256));
+    return b;
+}
+
+inline QString scriviFile(const QString& percorso, const QByteArray& dati)
+{
+    QFile f(percorso);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(dati) != dati.size())
+        qFatal("cannot write %s", qPrintable(percorso));
+    return percorso;
+}
+
+} // namespace gridora
