@@ -3,6 +3,7 @@
 #include "model/Archivio.h"
 #include "model/Collezione.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -10,6 +11,8 @@
 #include <QTest>
 
 using namespace gridora;
+
+Q_DECLARE_METATYPE(gridora::ErroreArchivio)
 
 namespace {
 
@@ -26,6 +29,13 @@ QByteArray contenuto(const QString& percorso)
 {
     QFile f(percorso);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void scrivi(const QString& percorso, const QByteArray& dati)
+{
+    QFile f(percorso);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(dati), dati.size());
 }
 
 // Runs raw SQL on a file, for setting up damaged databases.
@@ -73,118 +83,101 @@ private slots:
     {
         QVERIFY(m_cartella.isValid());
         QFile::remove(m_cartella.filePath("Dati.mdb"));
+        QDir(m_cartella.path()).rmdir("Dati.mdb");
         m_archivio = std::make_unique<Archivio>(m_cartella.path());
     }
 
+    // A missing file is made with the starting collection, also where an earlier start was cut
+    // short while making it; the next start finds it and adds nothing.
     void fileMancanteCreatoConLaCollezione()
     {
-        QVERIFY(!QFile::exists(m_archivio->percorso()));
+        const QString interrotto = m_archivio->percorso() + ".nuovo";
+        scrivi(interrotto, QByteArray("SQLite format 3").repeated(40));
         QVERIFY(m_archivio->prepara().ok());
-        QVERIFY(QFile::exists(m_archivio->percorso()));
-        QVERIFY(!QFile::exists(m_archivio->percorso() + ".nuovo"));
+        QVERIFY(!QFile::exists(interrotto));
         for (int lato : {5, 10, 15}) {
-            const auto elenco = m_archivio->elenco(lato);
-            QVERIFY(elenco.ok());
-            const auto collezione = collezioneIniziale(lato);
-            QCOMPARE(elenco.valore.size(), collezione.size());
-            for (int i = 0; i < collezione.size(); ++i) {
-                const Disegno& d = elenco.valore[i];
-                QCOMPARE(d.nome, collezione[i].nome);
-                QCOMPARE(d.pixel, collezione[i].pixel);
-                QCOMPARE(d.griglia, QString::number(lato));
-                for (ModoRecord modo : TuttiIModi)
-                    QVERIFY(d.recordDi(modo).titolare.isEmpty());
+            QStringList attese;
+            for (const VoceCollezione& v : collezioneIniziale(lato))
+                attese << QString::number(lato) + u' ' + v.nome + u' ' + v.pixel;
+            QStringList lette;
+            for (const Disegno& d : m_archivio->elenco(lato).valore) {
+                lette << d.griglia + u' ' + d.nome + u' ' + d.pixel;
+                for (const RecordModo& r : d.record)
+                    QVERIFY(r.titolare.isEmpty() && r.tempo.isEmpty());
             }
+            QCOMPARE(lette, attese);
         }
-        // A second start finds the file and adds nothing.
         QVERIFY(m_archivio->prepara().ok());
         QCOMPARE(m_archivio->conta(5).valore, collezioneIniziale(5).size());
     }
 
-    void fileNonDatabaseLasciatoIntatto()
+    // A file that is not a database, lacks a table or a column, vanished while the program runs,
+    // cannot be opened or is held by another program: readings and writes report it, and the
+    // file is left as it was, never recreated. The start only looks whether the file is there.
+    void fileDanneggiati_data()
     {
-        const QByteArray vecchio = "Standard Jet DB\0\0\0 not really a database, but the user's";
+        QTest::addColumn<QString>("danno");
+        QTest::addColumn<ErroreArchivio>("codice");
+        QTest::newRow("non un database") << "estraneo" << ErroreArchivio::NonDatabase;
+        QTest::newRow("tabella o colonna mancante")
+            << "struttura" << ErroreArchivio::StrutturaErrata;
+        QTest::newRow("file sparito") << "sparito" << ErroreArchivio::FileMancante;
+        QTest::newRow("una cartella al suo posto") << "cartella" << ErroreArchivio::NonApribile;
+        QTest::newRow("in uso da un altro programma") << "bloccato" << ErroreArchivio::Bloccato;
+    }
+    void fileDanneggiati()
+    {
+        QFETCH(QString, danno);
+        QFETCH(ErroreArchivio, codice);
+        const QString percorso = m_archivio->percorso();
+        if (danno == u"estraneo")
+            scrivi(percorso,
+                   QByteArrayLiteral("Standard Jet DB\0\0\0 not a database").repeated(200));
+        else if (danno == u"struttura") // Disegni5 without its record columns, no Disegni15
+            sql(percorso, {"CREATE TABLE Disegni5 (Griglia, Pixel, Nome)"});
+        else if (danno == u"cartella")
+            QVERIFY(QDir().mkdir(percorso));
+        else
+            QVERIFY(m_archivio->prepara().ok());
+        if (danno == u"sparito")
+            QVERIFY(QFile::remove(percorso));
+        else
+            QVERIFY(m_archivio->prepara().ok());
+        const QByteArray prima = contenuto(percorso);
         {
-            QFile f(m_archivio->percorso());
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(vecchio.repeated(200));
+            QSqlDatabase altro = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "altro");
+            altro.setDatabaseName(percorso);
+            if (danno == u"bloccato")
+                QVERIFY(altro.open() && QSqlQuery(altro).exec("BEGIN EXCLUSIVE"));
+            const EsitoArchivio lettura = m_archivio->elenco(15).stato;
+            QCOMPARE(lettura.codice, codice);
+            QVERIFY2(lettura.messaggio.contains("\"Dati.mdb\""), qPrintable(lettura.messaggio));
+            QCOMPARE(m_archivio->scriviRecord(5, 1, ModoRecord::N, "A", "00:00:01").codice, codice);
+            altro.close();
         }
-        QVERIFY(m_archivio->prepara().ok()); // the start only looks whether the file is there
-        const EsitoArchivio stato = m_archivio->verifica();
-        QCOMPARE(stato.codice, ErroreArchivio::NonDatabase);
-        QVERIFY(!stato.messaggio.isEmpty());
-        QCOMPARE(m_archivio->elenco(10).stato.codice, ErroreArchivio::NonDatabase);
-        QCOMPARE(m_archivio->scriviRecord(10, 1, ModoRecord::N, "A", "00:00:01").codice,
-                 ErroreArchivio::NonDatabase);
-        QCOMPARE(contenuto(m_archivio->percorso()), vecchio.repeated(200));
-    }
-
-    void tabellaOColonnaMancante()
-    {
-        sql(m_archivio->percorso(), {"CREATE TABLE Disegni5 (Griglia, Pixel, Nome)"});
-        QCOMPARE(m_archivio->verifica().codice, ErroreArchivio::StrutturaErrata);
-        QCOMPARE(m_archivio->elenco(5).stato.codice, ErroreArchivio::StrutturaErrata);
-        QCOMPARE(m_archivio->elenco(15).stato.codice, ErroreArchivio::StrutturaErrata);
-    }
-
-    // Once the program runs, a file that vanished is reported, not silently recreated empty.
-    void fileSparitoNonRicreato()
-    {
-        QVERIFY(m_archivio->prepara().ok());
-        QVERIFY(QFile::remove(m_archivio->percorso()));
-        QCOMPARE(m_archivio->elenco(5).stato.codice, ErroreArchivio::FileMancante);
-        QCOMPARE(m_archivio->inserisci(5, pixel5(0), "A").stato.codice,
-                 ErroreArchivio::FileMancante);
-        QVERIFY(!QFile::exists(m_archivio->percorso()));
-    }
-
-    void creazioneImpossibile()
-    {
-        Archivio altrove(m_cartella.filePath("cartella/che/non/esiste"));
-        const EsitoArchivio stato = altrove.prepara();
-        QCOMPARE(stato.codice, ErroreArchivio::CreazioneFallita);
-        QVERIFY(stato.messaggio.contains("Dati.mdb"));
-    }
-
-    void fileBloccato()
-    {
-        QVERIFY(m_archivio->prepara().ok());
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "altro");
-        db.setDatabaseName(m_archivio->percorso());
-        QVERIFY(db.open());
-        {
-            QSqlQuery q(db);
-            QVERIFY(q.exec("BEGIN EXCLUSIVE"));
-            QCOMPARE(m_archivio->elenco(5).stato.codice, ErroreArchivio::Bloccato);
-            QVERIFY(q.exec("ROLLBACK"));
-        }
-        db.close();
-        db = QSqlDatabase();
         QSqlDatabase::removeDatabase("altro");
-        QVERIFY(m_archivio->elenco(5).ok());
+        QCOMPARE(QFile::exists(percorso), danno != u"sparito");
+        QCOMPARE(contenuto(percorso), prima);
+        if (danno == u"bloccato")
+            QVERIFY(m_archivio->elenco(5).ok()); // free again once the other program lets go
     }
 
-    void tabellaVuota()
-    {
-        preparaVuoto();
-        QVERIFY(m_archivio->elenco(10).valore.isEmpty());
-        QCOMPARE(m_archivio->conta(10).valore, 0);
-        const auto riga = m_archivio->caricaPosizione(10, 3);
-        QVERIFY(riga.ok());
-        QCOMPARE(riga.valore.id, 0);
-    }
-
-    // Names with quotes, semicolons and SQL are stored and found exactly as typed.
+    // Names with quotes, semicolons and SQL are stored and found exactly as typed, by every
+    // statement that carries them.
     void nomiConVirgolette()
     {
         preparaVuoto();
         const auto id = m_archivio->inserisci(5, pixel5(3), Azzardo);
         QVERIFY(id.ok());
-        QCOMPARE(m_archivio->conta(5).valore, 1);
+        m_archivio->inserisci(5, pixel5(2), "Tre");
+        QCOMPARE(m_archivio->conta(5).valore, 2);
         const auto trovati = m_archivio->cercaNome(5, Azzardo);
         QCOMPARE(nomi(trovati.valore), QStringList{Azzardo});
         QCOMPARE(trovati.valore.first().id, id.valore);
-        QCOMPARE(m_archivio->cercaPixel(5, pixel5(3)).valore.size(), 1);
+        QCOMPARE(nomi(m_archivio->cercaNomeOPixel(5, Azzardo, pixel5(2)).valore),
+                 (QStringList{Azzardo, "Tre"}));
+        QVERIFY(m_archivio->cercaNomeOPixel(5, "Quattro", pixel5(4)).valore.isEmpty());
+        QCOMPARE(nomi(m_archivio->cercaPixel(5, pixel5(3)).valore), QStringList{Azzardo});
         QVERIFY(m_archivio->cercaNome(5, "l'orso \"bianco\"; drop table disegni5; --")
                     .valore.isEmpty()); // names compare with regard to case
 
@@ -194,23 +187,20 @@ private slots:
         QCOMPARE(d.recordDi(ModoRecord::XS).titolare, QStringLiteral("O'NEIL\""));
         QCOMPARE(d.recordDi(ModoRecord::XS).tempo, QStringLiteral("00:01:02"));
         QVERIFY(d.recordDi(ModoRecord::N).titolare.isEmpty());
+        QVERIFY(m_archivio->modifica(5, id.valore, Azzardo + u'\'', pixel5(3)).ok());
+        QCOMPARE(m_archivio->carica(5, id.valore).valore.nome, Azzardo + u'\'');
     }
 
-    void cercaPerNomeOPerDisegno()
-    {
-        preparaVuoto();
-        m_archivio->inserisci(5, pixel5(0), "Uno");
-        m_archivio->inserisci(5, pixel5(1), "Due");
-        m_archivio->inserisci(5, pixel5(2), "Tre");
-        QCOMPARE(nomi(m_archivio->cercaNomeOPixel(5, "Uno", pixel5(2)).valore),
-                 (QStringList{"Uno", "Tre"}));
-        QVERIFY(m_archivio->cercaNomeOPixel(5, "Quattro", pixel5(3)).valore.isEmpty());
-    }
-
-    // Two walks of an unchanged table give the same order, and a position finds its row.
+    // An empty table lists nothing, a side other than 5, 10 or 15 has no table; two walks of an
+    // unchanged table give the same order, and a position finds its row.
     void ordineStabileEPosizioni()
     {
         preparaVuoto();
+        QVERIFY(m_archivio->elenco(5).valore.isEmpty());
+        QCOMPARE(m_archivio->conta(5).valore, 0);
+        QCOMPARE(m_archivio->caricaPosizione(5, 3).valore.id, 0);
+        QCOMPARE(m_archivio->elenco(7).stato.codice, ErroreArchivio::LatoNonValido);
+
         const QStringList attesi = {"Zeta", "Alfa", "Mu", "Beta", "Alfa"};
         for (int i = 0; i < attesi.size(); ++i)
             QVERIFY(m_archivio->inserisci(5, pixel5(i), attesi[i]).ok());
@@ -259,12 +249,6 @@ private slots:
         QCOMPARE(m_archivio->scriviRecord(10, a, ModoRecord::X, "B", "00:00:09").codice,
                  ErroreArchivio::RigaMancante);
         QCOMPARE(m_archivio->modifica(10, a, "X", nuovo).codice, ErroreArchivio::RigaMancante);
-    }
-
-    void latoNonValido()
-    {
-        QVERIFY(m_archivio->prepara().ok());
-        QCOMPARE(m_archivio->elenco(7).stato.codice, ErroreArchivio::LatoNonValido);
     }
 };
 

@@ -34,75 +34,50 @@ class TestIndizi : public QObject {
     Q_OBJECT
 
 private slots:
-    void testiDelleRighe()
+    // Fewer than six runs of a column sit at the bottom of six lines; an empty line has no text.
+    void testi()
     {
         QCOMPARE(testoIndizioRiga({3, 1}), QStringLiteral(" 3  1 "));
         QCOMPARE(testoIndizioRiga({15}), QStringLiteral(" 15 "));
         QCOMPARE(testoIndizioRiga({}), QString());
-    }
-
-    void testiDelleColonne()
-    {
         QCOMPARE(testoIndizioColonna({2, 1}), colonna({"2", "1"}, 4));
         QCOMPARE(testoIndizioColonna({15}), colonna({"15"}, 5));
-        QCOMPARE(testoIndizioColonna({1, 1, 1, 1, 1}), colonna({"1", "1", "1", "1", "1"}, 1));
+        QCOMPARE(testoIndizioColonna({1, 1, 1, 1, 1}), colonna(QStringList(5, "1"), 1));
         QCOMPARE(testoIndizioColonna({1, 1, 1, 1, 1, 1}), colonna(QStringList(6, "1"), 0));
         QCOMPARE(testoIndizioColonna({}), QString());
-    }
-
-    void tavolaPiena()
-    {
-        Segni piena{};
-        piena.fill(Pieno);
-        const Indizi indizi = calcolaIndizi(piena, 15);
-        for (int i = 0; i < 15; ++i) {
-            QCOMPARE(indizi.righe[i], QStringLiteral(" 15 "));
-            QCOMPARE(indizi.colonne[i], colonna({"15"}, 5));
-        }
-    }
-
-    // A 15-cell column alternating from the top has eight runs and no leading line.
-    void colonnaAlternata()
-    {
-        Segni segni{};
-        for (int r = 0; r < 15; r += 2)
-            segni[indiceLogico(r, 4, 15)] = Pieno;
-        const Indizi indizi = calcolaIndizi(segni, 15);
-        QCOMPARE(indizi.colonne[4], colonna(QStringList(8, "1"), 0));
-        QCOMPARE(indizi.colonne[3], QString());
-        QCOMPARE(indizi.righe[0], QStringLiteral(" 1 "));
-        QCOMPARE(indizi.righe[1], QString());
     }
 
     // A run that reaches the end of a row stops there even when the next row starts filled.
     void sequenzeNonAttraversanoLeRighe()
     {
-        const Segni segni = tavola({"...##", "##...", ".....", "#.#.#", "#####"});
-        const Indizi indizi = calcolaIndizi(segni, 5);
-        QCOMPARE(indizi.righe[0], QStringLiteral(" 2 "));
-        QCOMPARE(indizi.righe[1], QStringLiteral(" 2 "));
-        QCOMPARE(indizi.righe[2], QString());
-        QCOMPARE(indizi.righe[3], QStringLiteral(" 1  1  1 "));
-        QCOMPARE(indizi.righe[4], QStringLiteral(" 5 "));
-        QCOMPARE(indizi.colonne[0], colonna({"1", "2"}, 4));
-        QCOMPARE(indizi.colonne[4], colonna({"1", "2"}, 4));
-        QCOMPARE(indizi.colonne[2], colonna({"2"}, 5));
+        const Indizi indizi =
+            calcolaIndizi(tavola({"...##", "##...", ".....", "#.#.#", "#####"}), 5);
         // Labels past the side stay empty.
-        for (int i = 5; i < 15; ++i) {
-            QVERIFY(indizi.righe[i].isEmpty());
-            QVERIFY(indizi.colonne[i].isEmpty());
-        }
+        QCOMPARE(QStringList(indizi.righe.begin(), indizi.righe.end()),
+                 QStringList({" 2 ", " 2 ", "", " 1  1  1 ", " 5 "}) + QStringList(10));
+        const QString unoDue = colonna({"1", "2"}, 4);
+        const QString unoUno = colonna({"1", "1"}, 4);
+        QCOMPARE(QStringList(indizi.colonne.begin(), indizi.colonne.end()),
+                 QStringList({unoDue, unoUno, colonna({"2"}, 5), unoUno, unoDue}) +
+                     QStringList(10));
     }
 
-    void numeriDiDueCifre()
+    // A 15-cell column alternating from the top has eight runs and no leading line; a row of
+    // 10 and 4 reads " 10  4 ".
+    void tavolaDa15()
     {
-        Segni segni{};
-        for (int c = 0; c < 10; ++c)
-            segni[indiceLogico(0, c, 15)] = Pieno;
-        for (int c = 11; c < 15; ++c)
-            segni[indiceLogico(0, c, 15)] = Pieno;
-        QCOMPARE(calcolaIndizi(segni, 15).righe[0], QStringLiteral(" 10  4 "));
+        QStringList righe(15, QString(15, u'.'));
+        righe[0] = QStringLiteral("##########.####");
+        for (int r = 2; r < 15; r += 2)
+            righe[r][4] = u'#';
+        const Segni segni = tavola(righe);
+        const Indizi indizi = calcolaIndizi(segni, 15);
+        QCOMPARE(indizi.colonne[4], colonna(QStringList(8, "1"), 0));
+        QCOMPARE(indizi.colonne[10], QString());
+        QCOMPARE(indizi.righe[0], QStringLiteral(" 10  4 "));
         QCOMPARE(sequenzeRiga(segni, 15, 0), (Sequenze{10, 4}));
+        QCOMPARE(indizi.righe[1], QString());
+        QCOMPARE(indizi.righe[2], QStringLiteral(" 1 "));
     }
 };
 

@@ -48,11 +48,6 @@ constexpr QFile::Permissions SolaLettura = QFile::ReadOwner | QFile::ExeOwner | 
 constexpr QFile::Permissions Aperta =
     SolaLettura | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
 
-QStringList contenuto(const QString& cartella)
-{
-    return QDir(cartella).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-}
-
 void creaFile(const QString& percorso, const QByteArray& dati)
 {
     QFile f(percorso);
@@ -68,8 +63,6 @@ class TestPosizioneDati : public QObject {
     std::unique_ptr<QTemporaryDir> m_radice;
     QString m_programma; // the folder of the program, like /usr/bin
     QString m_utente;    // the player's data folder, missing at first
-
-    QString datiAccanto() const { return QDir(m_programma).filePath("Dati.mdb"); }
 
 private slots:
     void init()
@@ -120,7 +113,7 @@ private slots:
         QFETCH(ErroreArchivio, creazione);
 
         if (conDati)
-            creaFile(datiAccanto(), "archivio portatile");
+            QVERIFY(Archivio(m_programma).prepara().ok());
         if (!scrivibile)
             QVERIFY(QFile::setPermissions(m_programma, SolaLettura));
         if (casa == u"bloccata") {
@@ -136,11 +129,21 @@ private slots:
         QCOMPARE(cartella, nellUtente ? m_utente : m_programma);
         // The player's folder is made only to be used; the program's folder is left as it was.
         QCOMPARE(QDir(m_utente).exists(), nellUtente && casa == u"aperta");
-        QCOMPARE(contenuto(m_programma), conDati ? QStringList{"Dati.mdb"} : QStringList());
+        QCOMPARE(
+            QDir(m_programma).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            conDati ? QStringList{"Dati.mdb"} : QStringList());
 
         // The store can be made there, and the next start finds the same folder.
-        QCOMPARE(Archivio(cartella).prepara().codice, creazione);
+        const Archivio archivio(cartella);
+        QCOMPARE(archivio.prepara().codice, creazione);
         QCOMPARE(cartellaDati(m_programma, cartellaUtente), cartella);
+        // A portable copy the player cannot write: its puzzles are read, and a write is refused
+        // with its own report.
+        if (conDati) {
+            QVERIFY(archivio.elenco(5).ok());
+            QCOMPARE(archivio.inserisci(5, QString(25, u'1'), "Pieno").stato.codice,
+                     ErroreArchivio::ScritturaRifiutata);
+        }
     }
 
     // An installed copy keeps every player's records in the player's own folder, even when its
@@ -157,15 +160,8 @@ private slots:
                  "<component/>");
         QVERIFY(copiaInstallata(m_programma));
         QCOMPARE(cartellaDati(m_programma, m_utente), m_utente);
-        creaFile(datiAccanto(), "lasciato da root");
+        creaFile(QDir(m_programma).filePath("Dati.mdb"), "lasciato da root");
         QCOMPARE(cartellaDati(m_programma, m_utente), m_utente);
-    }
-
-    void cartellaCheNonEsisteNonScrivibile()
-    {
-        QVERIFY(!cartellaScrivibile(m_radice->filePath("manca")));
-        creaFile(m_radice->filePath("file"), "non una cartella");
-        QVERIFY(!cartellaScrivibile(m_radice->filePath("file")));
     }
 };
 

@@ -15,14 +15,6 @@ namespace {
 // Column 4 and row 4 are empty.
 const QString Bandiera = pixelDi({".#...", ".#...", "####.", ".#...", "....."});
 
-Disegno riga(const QString& nome, const QString& pixel)
-{
-    Disegno d;
-    d.nome = nome;
-    d.pixel = pixel;
-    return d;
-}
-
 // Every mark of the drawing, row after row: '.' empty, '#' filled, 'x' crossed.
 QString segni(const DisegnoEditor& d)
 {
@@ -69,20 +61,21 @@ private slots:
     // redo bring back too; a damaged cell string shows what it can.
     void confrontoConIlCaricato()
     {
+        using enum Pulsante;
         DisegnoEditor d(5);
+        const auto modificatoDopo = [&d](int r, int c, Pulsante pulsante) {
+            d.clic(r, c, pulsante);
+            return d.modificato();
+        };
         d.carica(QStringLiteral("1x1"));
         QCOMPARE(segni(d), QStringLiteral("#x#xx").leftJustified(25, u'x'));
         d.carica(Bandiera);
         const QString caricato = segni(d);
-        d.clic(0, 0, Pulsante::Sinistro);
-        QVERIFY(d.modificato());
-        d.clic(0, 0, Pulsante::Sinistro);
-        QVERIFY(!d.modificato());
+        QVERIFY(modificatoDopo(0, 0, Sinistro));
+        QVERIFY(!modificatoDopo(0, 0, Sinistro));
         // A cross on an empty cell is no change; clearing it afterwards is one.
-        d.clic(0, 0, Pulsante::Destro);
-        QVERIFY(!d.modificato());
-        d.clic(0, 0, Pulsante::Destro);
-        QVERIFY(d.modificato());
+        QVERIFY(!modificatoDopo(0, 0, Destro));
+        QVERIFY(modificatoDopo(0, 0, Destro));
         QVERIFY(d.annulla() && d.annulla() && d.annulla() && d.annulla() && !d.annulla());
         QCOMPARE(segni(d), caricato);
         QVERIFY(!d.modificato());
@@ -91,19 +84,14 @@ private slots:
         d.carica(Bandiera);
 
         // The same for the crosses of an empty line.
-        d.clic(4, 0, Pulsante::Sinistro);
-        QVERIFY(d.modificato());
-        d.clic(4, 0, Pulsante::Destro);
-        QVERIFY(!d.modificato());
+        QVERIFY(modificatoDopo(4, 0, Sinistro));
+        QVERIFY(!modificatoDopo(4, 0, Destro));
 
         // A filled cell of the puzzle that is crossed now is gone from the drawing.
-        d.clic(0, 1, Pulsante::Destro);
-        QVERIFY(d.modificato());
-        d.clic(0, 1, Pulsante::Destro);
-        QVERIFY(d.modificato());
-        d.clic(0, 1, Pulsante::Destro);
-        d.clic(0, 1, Pulsante::Sinistro);
-        QVERIFY(!d.modificato());
+        QVERIFY(modificatoDopo(0, 1, Destro));
+        QVERIFY(modificatoDopo(0, 1, Destro));
+        d.clic(0, 1, Destro);
+        QVERIFY(!modificatoDopo(0, 1, Sinistro));
 
         // An import, its empty lines crossed, is compared with the puzzle loaded before it.
         d.importa(pixelDi({"#...."}));
@@ -156,34 +144,37 @@ private slots:
     void cronologiaLimitata()
     {
         DisegnoEditor d(15);
-        const int oltre = 25;
-        QString dopoIPrimi;
-        for (int i = 0; i < DisegnoEditor::PassiMassimi + oltre; ++i) {
-            d.clic(i / 15, i % 15, Pulsante::Sinistro);
-            if (i == oltre - 1)
-                dopoIPrimi = segni(d);
-        }
+        for (int k = 0; k < DisegnoEditor::PassiMassimi + 25; ++k)
+            d.clic(k / 15, k % 15, Pulsante::Sinistro);
         int annullati = 0;
         while (d.annulla())
             ++annullati;
         QCOMPARE(annullati, DisegnoEditor::PassiMassimi);
-        QCOMPARE(segni(d), dopoIPrimi);
+        QCOMPARE(segni(d), QString(25, u'#') + QString(200, u'.')); // the first 25 stay
     }
 
-    // The save's checks: a name is taken without regard to case, accents included; with the
-    // name and the drawing in different rows the last of them decides; an empty name, or one of
-    // blanks, matches no row, not even one with no name, and is stored under the default name.
-    // What could not be verified is never taken for a single solution.
+    // The save's checks: a name is taken without regard to case, accents included, even by a
+    // stored name not in proper case; with the name and the drawing in different rows the last
+    // of them decides; an empty name, or one of blanks, matches no row, not even one with no
+    // name or with blanks, and is stored under the default name.
+    // Clues with more pictures than one are announced, and what could not be verified is never
+    // taken for a single solution.
     void controlliDelSalvataggio()
     {
-        const QList<Disegno> righe = {riga("Gatto Nero", "A"), riga("Casa", "B"),
-                                      riga("Città", "D"), riga("", "E")};
+        const QList<Disegno> righe = {{.pixel = "A", .nome = "Gatto Nero"},
+                                      {.pixel = "B", .nome = "CASA"},
+                                      {.pixel = "D", .nome = "Città"},
+                                      {.pixel = "E", .nome = ""},
+                                      {.pixel = "F", .nome = "  "}};
         QCOMPARE(verdettoSalvataggio(righe, "CITTà", "C"), Verdetto::NomePresente);
         QCOMPARE(verdettoSalvataggio(righe, "gatto nero", "B"), Verdetto::DisegnoPresente);
         QCOMPARE(verdettoSalvataggio(righe, "casa", "A"), Verdetto::NomePresente);
-        QCOMPARE(verdettoSalvataggio(righe, "", "C"), Verdetto::Libero);
+        QCOMPARE(verdettoSalvataggio(righe, "  ", "C"), Verdetto::Libero);
         QCOMPARE(verdettoSalvataggio(righe, "", "A"), Verdetto::DisegnoPresente);
-        QCOMPARE(nomeDaSalvare({riga("Gridora-7", "A")}, "  ", 7), QStringLiteral("Gridora-8"));
+        QCOMPARE(nomeDaSalvare({{.nome = "Gridora-7"}}, "  ", 7), QStringLiteral("Gridora-8"));
+        QVERIFY(avvisoUnicita(Unicita::Unica).isEmpty());
+        QCOMPARE(avvisoUnicita(Unicita::PiuDiUna),
+                 QStringLiteral("Attenzione: questi indizi hanno più di una soluzione."));
         QVERIFY(avvisoUnicita(Unicita::NonVerificata)
                     .startsWith(QStringLiteral("Attenzione: non è stato possibile")));
     }

@@ -16,7 +16,6 @@
 using namespace gridora;
 
 using IndiziLinee = std::vector<Sequenze>;
-Q_DECLARE_METATYPE(IndiziLinee)
 Q_DECLARE_METATYPE(gridora::Unicita)
 
 namespace {
@@ -43,16 +42,6 @@ bool rispetta(const QString& celle, const IndiziDisegno& i)
 {
     const int lato = int(i.righe.size());
     return celle.size() == lato * lato && indizi(celle, lato) == i;
-}
-
-QList<int> celleDiverse(const QString& a, const QString& b)
-{
-    QList<int> diverse;
-    for (int k = 0; k < std::min(a.size(), b.size()); ++k) {
-        if (a[k] != b[k])
-            diverse << k;
-    }
-    return diverse;
 }
 
 // Counts the pictures, up to two, by trying every filling of each row that fits the row's clue.
@@ -106,29 +95,19 @@ private slots:
     {
         QTest::addColumn<QStringList>("disegno");
         QTest::addColumn<Unicita>("atteso");
-        QTest::addColumn<bool>("perLinee");         // line logic alone finishes it
-        QTest::addColumn<QList<int>>("differenze"); // where two pictures differ by a swap
-        const auto unica = Unicita::Unica;
-        const auto ambigua = Unicita::PiuDiUna;
+        QTest::addColumn<bool>("perLinee"); // line logic alone finishes it
         for (const int lato : {5, 10, 15}) {
             QTest::addRow("vuoto %dx%d", lato, lato)
-                << QStringList(lato, QString(lato, u'.')) << unica << true << QList<int>();
+                << QStringList(lato, QString(lato, u'.')) << Unicita::Unica << true;
             QTest::addRow("pieno %dx%d", lato, lato)
-                << QStringList(lato, QString(lato, u'#')) << unica << true << QList<int>();
+                << QStringList(lato, QString(lato, u'#')) << Unicita::Unica << true;
         }
-        QTest::newRow("ricerca 10x10")
-            << QStringList{".##.#.....", "...##..#.#", "...##.#.##", "#.#..#...#", "#...##...#",
-                           ".#..#...##", ".#####.#.#", "..##.#.###", "#.#.##..#.", "##.##....#"}
-            << unica << false << QList<int>();
-        QTest::newRow("ricerca 15x15") << unica15 << unica << false << QList<int>();
-        QTest::newRow("diagonale 5x5") << QStringList{"#....", ".#...", ".....", ".....", "....."}
-                                       << ambigua << false << QList<int>{0, 1, 5, 6};
-        QTest::newRow("scacchiera in un disegno 10x10")
-            << QStringList{"##########", "#........#", "#.######.#", "#........#", "#...#....#",
-                           "#....#...#", "#........#", "#.######.#", "#........#", "##########"}
-            << ambigua << false << QList<int>{44, 45, 54, 55};
+        QTest::newRow("ricerca 15x15") << unica15 << Unicita::Unica << false;
+        QTest::newRow("scambio di quattro celle 5x5")
+            << QStringList{"#....", ".#...", ".....", ".....", "....."} << Unicita::PiuDiUna
+            << false;
         QTest::newRow("senza scambio di quattro celle 15x15")
-            << ambiguo15 << ambigua << false << QList<int>();
+            << ambiguo15 << Unicita::PiuDiUna << false;
     }
 
     // From the drawing, as the editor asks, and from its clues alone: the drawing alone, or two
@@ -139,7 +118,6 @@ private slots:
         QFETCH(QStringList, disegno);
         QFETCH(Unicita, atteso);
         QFETCH(bool, perLinee);
-        QFETCH(QList<int>, differenze);
         const int lato = int(disegno.size());
         const QString celle = pixelDi(disegno);
         const IndiziDisegno i = indizi(celle, lato);
@@ -157,54 +135,27 @@ private slots:
             QVERIFY(rispetta(esito.prima, i));
             QVERIFY(rispetta(esito.seconda, i));
             QVERIFY(esito.prima != esito.seconda);
-            if (!differenze.isEmpty())
-                QCOMPARE(celleDiverse(esito.prima, esito.seconda), differenze);
         }
-        if (atteso == Unicita::PiuDiUna && differenze.isEmpty()) // found by the search, not a swap
-            QVERIFY(celleDiverse(dalDisegno.prima, dalDisegno.seconda).size() > 4);
     }
 
-    void nessunaSoluzione_data()
-    {
-        QTest::addColumn<IndiziLinee>("righe");
-        QTest::addColumn<IndiziLinee>("colonne");
-        QTest::newRow("righe e colonne in disaccordo")
-            << IndiziLinee(5, {5}) << IndiziLinee(5, {4});
-        // Line logic finds nothing wrong here: only trying the pictures shows that none fits.
-        QTest::newRow("contraddizione nascosta")
-            << IndiziLinee{{2}, {2, 1}, {2}, {2, 1}, {2}}
-            << IndiziLinee{{1, 1}, {4}, {1, 1}, {1, 1}, {1, 1}};
-        QTest::newRow("sequenze troppo lunghe per la riga")
-            << IndiziLinee{{3, 2}, {}, {}, {}, {}} << IndiziLinee{{1}, {1}, {1}, {1}, {1}};
-        QTest::newRow("sequenza negativa") << IndiziLinee{{-1}, {}, {}, {}, {}} << IndiziLinee(5);
-        QTest::newRow("righe e colonne in numero diverso") << IndiziLinee(5) << IndiziLinee(4);
-        QTest::newRow("nessuna riga") << IndiziLinee() << IndiziLinee();
-    }
-
+    // Clues that no picture fits: a plain disagreement, and one that line logic does not see,
+    // where only trying the pictures shows it.
     void nessunaSoluzione()
     {
-        QFETCH(IndiziLinee, righe);
-        QFETCH(IndiziLinee, colonne);
-        const EsitoSoluzioni esito = contaSoluzioni(righe, colonne);
-        QCOMPARE(esito.esito, Unicita::Nessuna);
-        QVERIFY(esito.prima.isEmpty() && esito.seconda.isEmpty());
-        QVERIFY(!risolviConLogica(righe, colonne));
+        for (const auto& [righe, colonne] : {std::pair{IndiziLinee(5, {5}), IndiziLinee(5, {4})},
+                                             {IndiziLinee{{2}, {2, 1}, {2}, {2, 1}, {2}},
+                                              IndiziLinee{{1, 1}, {4}, {1, 1}, {1, 1}, {1, 1}}}}) {
+            const EsitoSoluzioni esito = contaSoluzioni(righe, colonne);
+            QCOMPARE(esito.esito, Unicita::Nessuna);
+            QVERIFY(esito.prima.isEmpty() && esito.seconda.isEmpty());
+            QVERIFY(!risolviConLogica(righe, colonne));
+        }
     }
 
-    // Zero entries stand for nothing, for both solvers; what cannot be checked is never called
-    // unique.
-    void indiziParticolari()
+    // What cannot be checked is never called unique.
+    void nonVerificabile()
     {
-        const IndiziLinee righe{{0}, {0, 2, 0}, {0}};
-        const IndiziLinee colonne{{0}, {1}, {1, 0}};
-        QCOMPARE(risolviConLogica(righe, colonne), std::optional(QStringLiteral("000011000")));
-        const EsitoSoluzioni zeri = contaSoluzioni(righe, colonne);
-        QCOMPARE(zeri.esito, Unicita::Unica);
-        QCOMPARE(zeri.prima, QStringLiteral("000011000"));
-
         QCOMPARE(contaSoluzioni(QString(24, u'0'), 5).esito, Unicita::NonVerificata);
-        QCOMPARE(contaSoluzioni(QString(24, u'0') + u'2', 5).esito, Unicita::NonVerificata);
-        QCOMPARE(contaSoluzioni(QString(49, u'0'), 7).esito, Unicita::NonVerificata);
         QCOMPARE(contaSoluzioni(IndiziLinee(33), IndiziLinee(33)).esito, Unicita::NonVerificata);
         QCOMPARE(contaSoluzioni(IndiziLinee(32), IndiziLinee(32)).esito, Unicita::Unica);
     }
