@@ -240,18 +240,6 @@ EsitoArchivio scriviRiga(const QString& percorso, int lato, const QString& testo
     });
 }
 
-EsitoArchivio verificaStruttura(QSqlDatabase& db)
-{
-    for (const int lato : {5, 10, 15}) {
-        QSqlQuery query(db);
-        if (EsitoArchivio stato = esegui(query, selezione(lato) + QStringLiteral(" LIMIT 0"));
-            !stato.ok()) {
-            return stato;
-        }
-    }
-    return {};
-}
-
 EsitoArchivio riempiConCollezione(QSqlDatabase& db)
 {
     if (!db.transaction())
@@ -279,11 +267,6 @@ EsitoArchivio riempiConCollezione(QSqlDatabase& db)
 }
 
 } // namespace
-
-EsitoArchivio Archivio::verifica() const
-{
-    return conConnessione(m_percorso, 5, [](QSqlDatabase& db) { return verificaStruttura(db); });
-}
 
 EsitoArchivio Archivio::prepara() const
 {

@@ -72,8 +72,6 @@ public:
     // Creates Dati.mdb with the starting collection when it is missing. An existing file is not
     // opened: the start of the program only looks whether it is there.
     EsitoArchivio prepara() const;
-    // Checks that the file is a database with the three tables and their columns.
-    EsitoArchivio verifica() const;
 
     // All rows of a side, in insertion order.
     Esito<QList<Disegno>> elenco(int lato) const;

@@ -54,13 +54,4 @@ QString pixelDaSegni(const Segni& segni, int lato)
     return pixel;
 }
 
-std::optional<int> latoDaPixel(const QString& pixel)
-{
-    for (const int lato : {5, 10, 15}) {
-        if (pixel.size() == lato * lato)
-            return lato;
-    }
-    return std::nullopt;
-}
-
 } // namespace gridora

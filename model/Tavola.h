@@ -61,7 +61,5 @@ int immagineCella(int segno, int tonalita);
 bool pixelValido(const QString& pixel, int lato); // right length, only "0" and "1"
 Segni segniDaPixel(const QString& pixel, int lato);
 QString pixelDaSegni(const Segni& segni, int lato); // "1" for marks equal to 1, "0" otherwise
-// The side whose square is the string's length, if any.
-std::optional<int> latoDaPixel(const QString& pixel);
 
 } // namespace gridora
