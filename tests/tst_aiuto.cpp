@@ -15,32 +15,15 @@ namespace {
 
 const QColor Evidenziato(0x00, 0xC0, 0xC0);
 
-struct Evidenziate {
-    int colonne = 0;
-    int righe = 0;
-};
-
-Evidenziate evidenziate(const Tavoliere& t)
+// How many column (x) and row (y) clue labels are highlighted.
+QPoint evidenziate(const Tavoliere& t)
 {
-    Evidenziate e;
+    QPoint n;
     for (int i = 0; i < LatoMassimo; ++i) {
-        e.colonne += t.coloreIndizioColonna(i) == Evidenziato ? 1 : 0;
-        e.righe += t.coloreIndizioRiga(i) == Evidenziato ? 1 : 0;
+        n.rx() += t.coloreIndizioColonna(i) == Evidenziato ? 1 : 0;
+        n.ry() += t.coloreIndizioRiga(i) == Evidenziato ? 1 : 0;
     }
-    return e;
-}
-
-// The solution as rows of '#' and '.'.
-QStringList soluzione(const Partita& partita)
-{
-    QStringList righe;
-    for (int r = 0; r < partita.lato(); ++r) {
-        QString riga;
-        for (int c = 0; c < partita.lato(); ++c)
-            riga += partita.soluzione(r, c) == 1 ? u'#' : u'.';
-        righe.append(riga);
-    }
-    return righe;
+    return n;
 }
 
 } // namespace
@@ -49,6 +32,8 @@ class TestAiuto : public QObject {
     Q_OBJECT
 
 private slots:
+    // One game of each side with the help taken and the sound off: the question where the side
+    // puts it, the spin, the reveal, and the record with the help's cost in it.
     void aiutoSuOgniDimensione_data()
     {
         QTest::addColumn<int>("lato");
@@ -58,16 +43,15 @@ private slots:
         QTest::addColumn<QString>("costo");
         QTest::addColumn<bool>("senzaX");
         QTest::addColumn<bool>("senzaErrori");
+        QTest::addColumn<QPoint>("richiesta"); // twips
+        QTest::addColumn<int>("shape3");       // twips
         QTest::newRow("5") << 5 << 0.358 << 0.31 << "00:00:30"
-                           << "30 secondi" << false << false;
-        QTest::newRow("10") << 10 << 0.77 << 0.05 << "00:02:00"
-                            << "2 minuti" << false << false;
-        QTest::newRow("15") << 15 << 0.999 << 0.75 << "00:05:00"
-                            << "5 minuti" << false << false;
+                           << "30 secondi" << false << false << QPoint(1000, 2170) << 550;
         QTest::newRow("10 senza X") << 10 << 0.2 << 0.5 << "00:02:00"
-                                    << "2 minuti" << true << false;
-        QTest::newRow("15 senza errori") << 15 << 0.6 << 0.9 << "00:05:00"
-                                         << "5 minuti" << false << true;
+                                    << "2 minuti" << true << false << QPoint(1100, 2200) << 550;
+        QTest::newRow("15 senza errori")
+            << 15 << 0.6 << 0.9 << "00:05:00"
+            << "5 minuti" << false << true << QPoint(1320, 2170) << 570;
     }
     void aiutoSuOgniDimensione()
     {
@@ -78,6 +62,8 @@ private slots:
         QFETCH(QString, costo);
         QFETCH(bool, senzaX);
         QFETCH(bool, senzaErrori);
+        QFETCH(QPoint, richiesta);
+        QFETCH(int, shape3);
 
         Banco banco;
         banco.casuale.numeri = {0.0, r, s};
@@ -85,6 +71,8 @@ private slots:
         banco.inizio->NoX->setChecked(senzaX);
         banco.inizio->NoErrori->setChecked(senzaErrori);
         GridoraGame* gioco = banco.apri(lato);
+        QCOMPARE(gioco->controlli().richhlp->pos(), QPoint(px(richiesta.x()), px(richiesta.y())));
+        QCOMPARE(gioco->controlli().Shape3->size(), QSize(px(shape3), px(shape3)));
         QCOMPARE(gioco->controlli().hlpYes[0]->toolTip(),
                  QStringLiteral("Ti verrà attivata, casualmente, una linea verticale ed una "
                                 "orizzontale, con una penalità di ") +
@@ -95,62 +83,57 @@ private slots:
         const int riga = rigaScelta(giro);
         clicca(gioco->controlli().hlpYes[0]);
         QCOMPARE(gioco->controlli().tempoG->caption(), penalita);
-        // The spin, one wait at a time: never more than one label per reel highlighted.
+        // The spin, one wait at a time: never more than one label per reel highlighted; then
+        // the four waits of the countdown with the chosen column and row highlighted.
+        const Tavoliere& t = gioco->tavoliere();
         int passi = 0;
+        int conto = 0;
         bool sempreUnaPerBobina = true;
-        QList<QColor> coloriNelConto;
         while (banco.tempo.inAttesa() > 0) {
-            const Evidenziate e = evidenziate(gioco->tavoliere());
-            sempreUnaPerBobina = sempreUnaPerBobina && e.colonne <= 1 && e.righe <= 1;
-            if (++passi > giro.passiColonna + giro.passiRiga) { // the countdown
-                coloriNelConto << gioco->tavoliere().coloreIndizioColonna(c)
-                               << gioco->tavoliere().coloreIndizioRiga(riga);
+            const QPoint e = evidenziate(t);
+            sempreUnaPerBobina = sempreUnaPerBobina && e.x() <= 1 && e.y() <= 1;
+            if (++passi > giro.passiColonna + giro.passiRiga) {
+                QCOMPARE(t.coloreIndizioColonna(c), Evidenziato);
+                QCOMPARE(t.coloreIndizioRiga(riga), Evidenziato);
+                ++conto;
             }
             banco.tempo.avanza();
         }
         QCOMPARE(gioco->colonnaAiuto(), c);
         QCOMPARE(gioco->rigaAiuto(), riga);
         QVERIFY(sempreUnaPerBobina);
+        QCOMPARE(conto, 4);
         QCOMPARE(banco.suono.beep_, giro.passiColonna); // beeps whatever "NO AUDIO" says
         QVERIFY(qAbs(banco.tempo.totale - (attesaTotale(giro) + 4.0)) < 1e-9);
-        QCOMPARE(coloriNelConto.size(), 8); // four countdown waits, both lines highlighted
-        for (const QColor& colore : coloriNelConto)
-            QCOMPARE(colore, Evidenziato);
         // After the countdown every label has its own colour back.
         for (int i = 0; i < LatoMassimo; ++i) {
-            QCOMPARE(gioco->tavoliere().coloreIndizioColonna(i), Tavoliere::coloreIndizio(i));
-            QCOMPARE(gioco->tavoliere().coloreIndizioRiga(i), Tavoliere::coloreIndizio(i));
+            QCOMPARE(t.coloreIndizioColonna(i), Tavoliere::coloreIndizio(i));
+            QCOMPARE(t.coloreIndizioRiga(i), Tavoliere::coloreIndizio(i));
         }
 
-        // The reveal.
+        // The reveal: the chosen column and row filled where the solution is and crossed
+        // elsewhere, shown as the game holds them; revealed fills stay clickable only in "Senza
+        // Errori". Then the game can be finished and its record stored.
         const Partita& partita = *gioco->partita();
-        const QStringList righe = soluzione(partita);
-        int giuste = 0;
-        for (int j = 0; j < lato; ++j) {
-            for (const QPoint cella : {QPoint(c, j), QPoint(j, riga)}) {
-                const int d = indiceVideo(cella.y(), cella.x());
-                if (righe[cella.y()][cella.x()] == u'#') {
-                    QCOMPARE(partita.segno(cella.y(), cella.x()), Pieno);
-                    QCOMPARE(Banco::immagine(gioco, cella.y(), cella.x()), 101);
-                    QCOMPARE(gioco->tavoliere().cellaAbilitata(cella.y(), cella.x()), senzaErrori);
-                } else {
-                    QCOMPARE(partita.segno(cella.y(), cella.x()), Croce);
-                    QCOMPARE(Banco::immagine(gioco, cella.y(), cella.x()),
-                             immagineCella(senzaX && partita.soluzione(cella.y(), cella.x()) != 2
-                                               ? Vuoto
-                                               : Croce,
-                                           tonalita(d)));
-                }
+        for (int i = 0; i < lato; ++i) {
+            for (int k = 0; k < lato; ++k) {
+                const bool piena = partita.soluzione(i, k) == 1;
+                const Segno atteso = i != riga && k != c ? Vuoto : piena ? Pieno : Croce;
+                QCOMPARE(partita.segno(i, k), atteso);
+                QCOMPARE(t.immagine(i, k),
+                         immagineCella(partita.mostrato(i, k), tonalita(indiceVideo(i, k))));
+                if (piena)
+                    QCOMPARE(t.cellaAbilitata(i, k), atteso == Vuoto || senzaErrori);
             }
-            giuste += righe[j][c] == u'#' ? 1 : 0;
-            giuste += righe[riga][j] == u'#' && j != c ? 1 : 0;
         }
-        QCOMPARE(partita.caselleGiuste(), giuste);
         QCOMPARE(gioco->controlli().anteprima->nero(indiceLogico(riga, 0, lato)),
-                 righe[riga][0] == u'#');
-
-        // The game can be finished and its record stored.
-        banco.riempiSoluzione(gioco, righe);
+                 partita.soluzione(riga, 0) == 1);
+        for (int i = 0; i < lato; ++i) {
+            for (int k = 0; k < lato; ++k) {
+                if (partita.soluzione(i, k) == 1)
+                    banco.clic(gioco, i, k);
+            }
+        }
         QVERIFY(gioco->controlli().boxfig->isVisible());
         QVERIFY(gioco->controlli().Info->isVisible());
         QTest::keyClicks(gioco->controlli().Text1, QStringLiteral("aiuto"));
@@ -159,22 +142,9 @@ private slots:
         const RecordModo& record = d.recordDi(modoRecord(senzaX, senzaErrori));
         QCOMPARE(record.titolare, QStringLiteral("AIUTO"));
         QCOMPARE(record.tempo, penalita);
-    }
-
-    // Declining costs nothing, reveals nothing and the countdown does not wait.
-    void rifiutoDellAiuto()
-    {
-        Banco banco;
-        banco.inizio->NoAudio->setChecked(true);
-        GridoraGame* gioco = banco.apri(15);
-        QCOMPARE(gioco->controlli().hlpYes[1]->toolTip(),
-                 QStringLiteral("Nessuna penalità, ma nessun aiuto!"));
-        banco.rispondi(gioco, false);
-        QCOMPARE(gioco->controlli().tempoG->caption(), QStringLiteral("00:00:00"));
-        QCOMPARE(gioco->partita()->caselleGiuste(), 0);
-        QCOMPARE(gioco->colonnaAiuto(), -1);
-        QCOMPARE(banco.tempo.totale, 0.0);
-        QCOMPARE(banco.suono.beep_, 0);
+        // Without sound nothing was played, and the output was never even prepared.
+        QVERIFY(banco.suono.suonati.isEmpty());
+        QCOMPARE(banco.suono.preparazioni, 0);
     }
 };
 

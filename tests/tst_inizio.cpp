@@ -1,5 +1,5 @@
-// The start window: its composition, pointer feedback under real pointer moves, the highlights,
-// and the games it opens.
+// The start window: its composition, and its pointer feedback and highlights under real pointer
+// moves.
 
 #include "Banco.h"
 #include "resources/Risorse.h"
@@ -62,6 +62,7 @@ private slots:
             muovi(&inizio, centro + QPoint(3, 1));
         };
         QVERIFY(visibili().isEmpty());
+        const QImage prima = inizio.grab().toImage();
         const QList<QPair<Immagine*, Forma*>> pulsanti = {{inizio.facile1, inizio.facile2},
                                                           {inizio.medio1, inizio.medio2},
                                                           {inizio.difficile1, inizio.difficile2},
@@ -71,6 +72,16 @@ private slots:
             QCOMPARE(visibili(), QList<Forma*>{evidenziazione});
             QVERIFY(stessoPuntatore(inizio.cursor(), "MANO"));
         }
+        // The highlight shows its button inverted and leaves the others as they are.
+        const QImage dopo = inizio.grab().toImage();
+        const QPoint libero = inizio.Libero->geometry().center();
+        const QPoint facile = inizio.facile1->geometry().center();
+        QCOMPARE(dopo.pixel(libero) & 0xFFFFFF, ~prima.pixel(libero) & 0xFFFFFF);
+        QCOMPARE(dopo.pixel(facile), prima.pixel(facile));
+
+        sopra(inizio.NoAudio); // changes nothing
+        QCOMPARE(visibili(), QList<Forma*>{inizio.libero2});
+        QVERIFY(stessoPuntatore(inizio.cursor(), "MANO"));
         sopra(inizio.Label1);
         QCOMPARE(visibili(), QList<Forma*>{inizio.libero2}); // left as it was
         QCOMPARE(inizio.Label1->coloreTesto(), QColor(0xFF, 0xFF, 0x00));
@@ -79,8 +90,6 @@ private slots:
         QVERIFY(visibili().isEmpty());
         QVERIFY(stessoPuntatore(inizio.cursor(), "PENNA"));
         QCOMPARE(inizio.Label1->coloreTesto(), QColor(0xFF, 0xFF, 0x00));
-        sopra(inizio.NoAudio); // changes nothing
-        QVERIFY(stessoPuntatore(inizio.cursor(), "PENNA"));
         sopra(inizio.NoErrori);
         QVERIFY(stessoPuntatore(inizio.cursor(), "PENNA"));
         QCOMPARE(inizio.Label1->coloreTesto(), QColor(Qt::black));
@@ -88,45 +97,6 @@ private slots:
         muovi(&inizio, QPoint(140, 55)); // the free area below the title
         QVERIFY(visibili().isEmpty());
         QCOMPARE(inizio.cursor().shape(), Qt::ArrowCursor);
-    }
-
-    // A highlight shows its button inverted and leaves the others as they are.
-    void evidenziazioneInverte()
-    {
-        Banco banco;
-        InizioGioco& inizio = *banco.inizio;
-        const QRect facile = inizio.facile1->geometry();
-        const QRect medio = inizio.medio1->geometry();
-        const QImage prima = inizio.grab().toImage();
-        muovi(&inizio, facile.center());
-        const QImage dopo = inizio.grab().toImage();
-        const QPoint dentro = facile.center();
-        QCOMPARE(dopo.pixel(dentro) & 0xFFFFFF, ~prima.pixel(dentro) & 0xFFFFFF);
-        QCOMPARE(dopo.pixel(medio.center()), prima.pixel(medio.center()));
-    }
-
-    // Two games in a row, each in a fresh window; the options are still there after the first.
-    void duePartiteDiSeguito()
-    {
-        Banco banco;
-        banco.metti(5, {{QStringLiteral("Punto"), {"#....", ".....", ".....", ".....", "....."}}});
-        banco.inizio->NoX->setChecked(true);
-        GridoraGame* primo = banco.apri(5);
-        QVERIFY(!banco.inizio->isVisible());
-        QVERIFY(primo->parametri().senzaX);
-        QPointer<GridoraGame> guardia(primo);
-        banco.rispondi(primo, false);
-        banco.clic(primo, 0, 0);
-        clicca(primo->controlli().Image3);
-        QTRY_VERIFY(!guardia);
-        QVERIFY(banco.inizio->isVisible());
-        QVERIFY(banco.inizio->NoX->isChecked());
-        GridoraGame* secondo = banco.apri(5);
-        QVERIFY(secondo);
-        QVERIFY(secondo != primo || !guardia);
-        QVERIFY(!secondo->partita());
-        QVERIFY(secondo->controlli().NomeFig->caption().isEmpty());
-        QVERIFY(secondo->controlli().richhlp->isVisible());
     }
 };
 

@@ -42,41 +42,29 @@ private slots:
         QTest::addColumn<double>("r");
         QTest::addColumn<double>("s");
         QTest::addColumn<int>("lato");
-        QTest::addColumn<int>("primaRiga");
-        QTest::addColumn<int>("colonna");
-        QTest::addColumn<int>("riga");
         QTest::addColumn<QString>("colonne"); // the column reel's waits
         QTest::addColumn<QString>("righe");   // the row reel's waits
 
-        QTest::newRow("un solo passo di colonna") << 0.0 << 0.0 << 5 << 0 << 0 << 1 << "1*0.005"
-                                                  << "2*0.005";
         // A = 180 / 15 = 12, B0 = 10, B = 22.
-        QTest::newRow("A 12, B0 10 su 5x5")
-            << 0.359 << 0.31 << 5 << 1 << 1 << 2 << "2*0.005 10*0.105"
-            << "2*0.005 20*0.095";
+        QTest::newRow("A 12, B0 10 su 5x5") << 0.359 << 0.31 << 5 << "2*0.005 10*0.105"
+                                            << "2*0.005 20*0.095";
         // A = 500 / 5 = 100, B = 101: both marks of each reel are reached.
-        QTest::newRow("A 100 su 15x15")
-            << 0.999 << 0.0 << 15 << 0 << 9 << 10 << "20*0.005 70*0.055 10*0.155"
-            << "1*0.005 80*0.045 20*0.135";
-        QTest::newRow("A 50 su 10x10") << 0.999 << 0.0 << 10 << 0 << 9 << 0 << "40*0.005 10*0.105"
+        QTest::newRow("A 100 su 15x15") << 0.999 << 0.0 << 15 << "20*0.005 70*0.055 10*0.155"
+                                        << "1*0.005 80*0.045 20*0.135";
+        QTest::newRow("A 50 su 10x10") << 0.999 << 0.0 << 10 << "40*0.005 10*0.105"
                                        << "31*0.005 20*0.095";
         // 1 is taken as the top of the range: A = 500 / 15 = 33, B0 = 30.
-        QTest::newRow("r e s uguali a 1") << 1.0 << 1.0 << 5 << 2 << 2 << 4 << "23*0.005 10*0.105"
+        QTest::newRow("r e s uguali a 1") << 1.0 << 1.0 << 5 << "23*0.005 10*0.105"
                                           << "43*0.005 20*0.095";
-        // A = 8 / 10 = 0, taken as 1; B0 = 30.
-        QTest::newRow("A 1 su 10x10 dopo la divisione")
-            << 0.015 << 0.99 << 10 << 2 << 0 << 2 << "1*0.005"
-            << "11*0.005 20*0.095";
+        // A = 8 / 10 = 0, taken as 1: a single column step; B0 = 30.
+        QTest::newRow("A 1 su 10x10 dopo la divisione") << 0.015 << 0.99 << 10 << "1*0.005"
+                                                        << "11*0.005 20*0.095";
     }
-    // How the steps take turns and which labels they light is checked for every draw by coerenza.
     void giriNoti()
     {
         QFETCH(double, r);
         QFETCH(double, s);
         QFETCH(int, lato);
-        QFETCH(int, primaRiga);
-        QFETCH(int, colonna);
-        QFETCH(int, riga);
         QFETCH(QString, colonne);
         QFETCH(QString, righe);
 
@@ -84,27 +72,12 @@ private slots:
         const std::vector<Passo> passi = passiGiro(giro);
         QCOMPARE(attese(passi, Passo::Colonna), colonne);
         QCOMPARE(attese(passi, Passo::Riga), righe);
-        QCOMPARE(giro.rigaIniziale, primaRiga);
-        QCOMPARE(colonnaScelta(giro), colonna);
-        QCOMPARE(rigaScelta(giro), riga);
     }
 
-    // The row reel starts on the nearest whole number to B0 / 15: row 0 for B0 from 1 to 7, row 1
-    // from 8 to 22, row 2 from 23 to 30.
-    void rigaIniziale()
-    {
-        for (int b0 = 1; b0 <= 30; ++b0) {
-            const int prima = b0 <= 7 ? 0 : b0 <= 22 ? 1 : 2;
-            for (const int lato : {5, 10, 15}) {
-                const GiroSlot giro = estraiGiro(0.5, (b0 - 0.5) / 30.0, lato);
-                QCOMPARE(giro.passiRiga - giro.passiColonna, b0);
-                QCOMPARE(giro.rigaIniziale, prima);
-            }
-        }
-    }
-
-    // Over many draws: the reels step through the labels in turn, in the order the game plays
-    // them, never speed up, and stop where the chosen column and row say.
+    // Over many draws, every B0 from 1 to 30 among them: the row reel starts on the nearest whole
+    // number to B0 / 15 (row 0 for B0 up to 7, row 1 up to 22, then row 2); the reels step
+    // through the labels in turn, in the order the game plays them, never speed up, and stop
+    // where the chosen column and row say.
     void coerenza_data()
     {
         QTest::addColumn<int>("lato");
@@ -116,38 +89,32 @@ private slots:
         QFETCH(int, lato);
 
         for (int ir = 0; ir < 100; ++ir) {
-            for (int is = 0; is < 30; ++is) {
-                const double r = (ir + 0.37) / 100.0;
-                const double s = (is + 0.61) / 30.0;
-                const GiroSlot giro = estraiGiro(r, s, lato);
-                const std::vector<Passo> passi = passiGiro(giro);
-
+            for (int b0 = 1; b0 <= 30; ++b0) {
+                const GiroSlot giro = estraiGiro((ir + 0.37) / 100.0, (b0 - 0.39) / 30.0, lato);
                 QVERIFY(giro.passiColonna >= 1);
-                QVERIFY(giro.passiRiga > giro.passiColonna);
-                QCOMPARE(int(passi.size()), giro.passiColonna + giro.passiRiga);
+                QCOMPARE(giro.passiRiga - giro.passiColonna, b0);
+                QCOMPARE(giro.rigaIniziale, b0 <= 7 ? 0 : b0 <= 22 ? 1 : 2);
 
-                int colonne = 0;
-                int righe = 0;
+                const std::vector<Passo> passi = passiGiro(giro);
+                int fatti[2] = {0, 0};         // steps of each reel so far
+                int ultima[2] = {-1, -1};      // label each reel stopped on
+                double attesa[2] = {0.0, 0.0}; // its last wait
                 double totale = 0.0;
-                const Passo* ultimo[2] = {nullptr, nullptr};
-                for (std::size_t k = 0; k < passi.size(); ++k) {
-                    const Passo& p = passi[k];
+                for (const Passo& p : passi) {
                     // Column step i comes right before row step i.
-                    const bool attesaColonna = colonne == righe && colonne < giro.passiColonna;
-                    QCOMPARE(p.bobina, attesaColonna ? Passo::Colonna : Passo::Riga);
-                    const Passo*& prima = ultimo[p.bobina];
-                    const int attesa = prima                        ? (prima->etichetta + 1) % lato
-                                       : p.bobina == Passo::Colonna ? 0
-                                                                    : giro.rigaIniziale;
-                    QCOMPARE(p.etichetta, attesa);
-                    if (prima)
-                        QVERIFY(p.attesa >= prima->attesa);
-                    prima = &p;
-                    ++(p.bobina == Passo::Colonna ? colonne : righe);
+                    const bool colonna = fatti[0] == fatti[1] && fatti[0] < giro.passiColonna;
+                    QCOMPARE(p.bobina, colonna ? Passo::Colonna : Passo::Riga);
+                    const int prima = colonna ? 0 : giro.rigaIniziale;
+                    QCOMPARE(p.etichetta, (prima + fatti[p.bobina]++) % lato);
+                    QVERIFY(p.attesa >= attesa[p.bobina]);
+                    attesa[p.bobina] = p.attesa;
+                    ultima[p.bobina] = p.etichetta;
                     totale += p.attesa;
                 }
-                QCOMPARE(ultimo[Passo::Colonna]->etichetta, colonnaScelta(giro));
-                QCOMPARE(ultimo[Passo::Riga]->etichetta, rigaScelta(giro));
+                QCOMPARE(fatti[Passo::Colonna], giro.passiColonna);
+                QCOMPARE(fatti[Passo::Riga], giro.passiRiga);
+                QCOMPARE(ultima[Passo::Colonna], colonnaScelta(giro));
+                QCOMPARE(ultima[Passo::Riga], rigaScelta(giro));
                 QCOMPARE(attesaTotale(giro), totale);
             }
         }
