@@ -2,7 +2,8 @@
 
 // Picture files for the image import's tests and benchmarks: drawings whose preview converts to a
 // known cell string, written through Qt (BMP, JPEG, ICO, PNG) or by hand (GIF and Windows
-// metafiles, which Qt does not write), and files of random bytes.
+// metafiles, which Qt does not write), files of random bytes, and stand-ins for the metafile
+// helper.
 
 #include "import/Campionamento.h"
 
@@ -11,6 +12,7 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QtEndian>
 #include <algorithm>
 
 namespace gridora {
@@ -98,8 +100,8 @@ inline QByteArray scritta(const QImage& img, const char* formato, int qualita = 
 }
 
 // A GIF of frames of one size over one global table of 256 colours (`tavolozza`, padded with
-// black); frames not already indexed are mapped to it. LZW codes are a constant 9 bits: a clear
-// code every 250 pixels keeps the table from growing.
+// black). LZW codes are a constant 9 bits: a clear code every 250 pixels keeps the table from
+// growing.
 inline QByteArray gif(const QList<QImage>& fotogrammi,
                       const QList<QRgb>& tavolozza = TavolozzaDisegni)
 {
@@ -108,47 +110,33 @@ inline QByteArray gif(const QList<QImage>& fotogrammi,
     for (int v : {s.width(), s.height(), 0xF7}) // global table of 256 colours
         le16(g, v);
     g.append('\0');
-    for (int k = 0; k < 256; ++k) {
-        const QRgb c = tavolozza.value(k);
-        g.append(char(qRed(c))).append(char(qGreen(c))).append(char(qBlue(c)));
-    }
+    for (int k = 0; k < 256; ++k)
+        for (int spostamento : {16, 8, 0}) // red, green, blue
+            g.append(char((tavolozza.value(k) >> spostamento) & 0xFF));
     for (const QImage& f : fotogrammi) {
-        const QImage ind = f.format() == QImage::Format_Indexed8
-                               ? f
-                               : f.convertToFormat(QImage::Format_Indexed8, tavolozza);
+        const QImage indici = f.convertToFormat(QImage::Format_Indexed8, tavolozza);
         g.append(char(0x2C));
         for (int v : {0, 0, s.width(), s.height()})
             le16(g, v);
         g.append('\0').append(char(8)); // no local table; minimum code size 8
         QByteArray flusso;
-        flusso.reserve(qsizetype(s.width()) * s.height() * 9 / 8 + 16);
         quint32 accumulo = 0;
         int bit = 0;
         const auto codice = [&](int c) {
-            accumulo |= quint32(c) << bit;
-            for (bit += 9; bit >= 8; bit -= 8) {
+            for (accumulo |= quint32(c) << bit, bit += 9; bit >= 8; bit -= 8, accumulo >>= 8)
                 flusso.append(char(accumulo & 0xFF));
-                accumulo >>= 8;
-            }
         };
-        codice(256);
-        int dallaPulizia = 0;
-        for (int y = 0; y < s.height(); ++y) {
-            const uchar* riga = ind.constScanLine(y);
-            for (int x = 0; x < s.width(); ++x) {
-                if (++dallaPulizia == 250) {
-                    codice(256);
-                    dallaPulizia = 0;
-                }
-                codice(riga[x]);
-            }
+        for (qsizetype i = 0; i < qsizetype(s.width()) * s.height(); ++i) {
+            if (i % 250 == 0)
+                codice(256); // clear
+            codice(indici.constScanLine(int(i / s.width()))[i % s.width()]);
         }
-        codice(257);
+        codice(257); // end
         if (bit > 0)
             flusso.append(char(accumulo & 0xFF));
         for (qsizetype i = 0; i < flusso.size(); i += 255) {
-            const qsizetype n = std::min<qsizetype>(255, flusso.size() - i);
-            g.append(char(n)).append(flusso.constData() + i, n);
+            const QByteArray blocco = flusso.mid(i, 255);
+            g.append(char(blocco.size())).append(blocco);
         }
         g.append('\0');
     }
@@ -177,15 +165,13 @@ inline QByteArray metafile(const QByteArray& corpo, int oggetti,
         le16(m, v);
     int somma = 0;
     for (int i = 0; i < 20; i += 2)
-        somma ^= quint8(m[i]) | quint8(m[i + 1]) << 8;
+        somma ^= qFromLittleEndian<quint16>(m.constData() + i);
     le16(m, somma);
     const QByteArray tutto = corpo + record(0, {});
     quint32 massimo = 3;
-    for (qsizetype i = 0; i < tutto.size();) {
-        const quint32 parole =
-            quint8(tutto[i]) | quint8(tutto[i + 1]) << 8 | quint8(tutto[i + 2]) << 16;
-        massimo = std::max(massimo, parole);
-        i += parole * 2;
+    for (qsizetype i = 0, parole = 0; i < tutto.size(); i += parole * 2) {
+        parole = qFromLittleEndian<quint32>(tutto.constData() + i);
+        massimo = std::max(massimo, quint32(parole));
     }
     for (int v : {1, 9, 0x0300}) // in memory, header words, version
         le16(m, v);
@@ -196,31 +182,25 @@ inline QByteArray metafile(const QByteArray& corpo, int oggetti,
     return m + tutto;
 }
 
-// The drawing as a metafile of 119 x 119 units at 96 units an inch: one unit, one pixel. Without
-// `colori`, filled cells are black and empty ones left undrawn.
-inline QByteArray wmfDi(const QString& celle, int lato, QPoint origine = QPoint(0, 0),
-                        bool colori = true)
+// The drawing as a metafile of 119 x 119 units at 96 units an inch: one unit, one pixel. Filled
+// cells are black or red as in disegno(); empty ones are left undrawn.
+inline QByteArray wmfDi(const QString& celle, int lato, QPoint origine = QPoint(0, 0))
 {
-    QByteArray corpo = record(0x020B, {origine.y(), origine.x()}) // SetWindowOrg(y, x)
-                       + record(0x020C, {119, 119})               // SetWindowExt
-                       + record(0x02FA, {5, 0, 0, 0, 0})          // CreatePenIndirect: no pen
-                       + record(0x012D, {0});                     // SelectObject
-    const QList<QColor> pennelli{Qt::black, Qt::red, Qt::blue};
-    for (const QColor& c : pennelli) // objects 1, 2, 3; COLORREF 0x00BBGGRR as two words
-        corpo += record(0x02FC, {0, c.red() | c.green() << 8, c.blue(), 0});
+    const int x = origine.x(), y = origine.y();
+    QByteArray corpo = record(0x020B, {y, x})             // SetWindowOrg(y, x)
+                       + record(0x020C, {119, 119})       // SetWindowExt
+                       + record(0x02FA, {5, 0, 0, 0, 0})  // CreatePenIndirect: no pen
+                       + record(0x012D, {0})              // SelectObject
+                       + record(0x02FC, {0, 0, 0, 0})     // CreateBrushIndirect: black
+                       + record(0x02FC, {0, 0xFF, 0, 0}); // red (COLORREF 0x00BBGGRR)
     for (int i = 0; i < lato; ++i)
-        for (int j = 0; j < lato; ++j) {
-            const bool pieno = celle[i * lato + j] == u'1';
-            const QColor c = colori ? coloreCella(pieno, i, j) : pieno ? Qt::black : Qt::white;
-            if (c == Qt::white)
-                continue;
-            corpo += record(0x012D, {int(pennelli.indexOf(c)) + 1});
-            corpo +=
-                record(0x041B, {origine.y() + confine(i + 1, lato), // Rectangle
-                                origine.x() + confine(j + 1, lato), origine.y() + confine(i, lato),
-                                origine.x() + confine(j, lato)});
-        }
-    return metafile(corpo, 4, QRect(origine, QSize(119, 119)));
+        for (int j = 0; j < lato; ++j)
+            if (celle[i * lato + j] == u'1')
+                corpo +=
+                    record(0x012D, {coloreCella(true, i, j) == Qt::black ? 1 : 2}) +
+                    record(0x041B, {y + confine(i + 1, lato), x + confine(j + 1, lato), // Rectangle
+                                    y + confine(i, lato), x + confine(j, lato)});
+    return metafile(corpo, 3, QRect(origine, QSize(119, 119)));
 }
 
 inline QByteArray casuali(qsizetype quanti, quint32 seme)
@@ -237,6 +217,15 @@ inline QString scriviFile(const QString& percorso, const QByteArray& dati)
     QFile f(percorso);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(dati) != dati.size())
         qFatal("cannot write %s", qPrintable(percorso));
+    return percorso;
+}
+
+// A shell script in place of the metafile helper, executable by its owner.
+inline QString aiutante(const QString& percorso, const QByteArray& corpo)
+{
+    scriviFile(percorso, "#!/bin/sh\n" + corpo + "\n");
+    if (!QFile::setPermissions(percorso, QFile::ReadOwner | QFile::ExeOwner))
+        qFatal("cannot make %s executable", qPrintable(percorso));
     return percorso;
 }
 

@@ -17,34 +17,17 @@ using namespace gridora;
 
 namespace {
 
-// The bytes with a little-endian word or double word replaced at `i`.
-QByteArray con16(QByteArray b, qsizetype i, int v)
+// The bytes with a little-endian value written at `i`.
+template <typename T> QByteArray con(QByteArray b, qsizetype i, T v)
 {
-    b[i] = char(v & 0xFF);
-    b[i + 1] = char((v >> 8) & 0xFF);
+    qToLittleEndian(v, b.data() + i);
     return b;
 }
 
-QByteArray con32(const QByteArray& b, qsizetype i, quint32 v)
+// A BMP of the picture with its rows stored top-down, as a negative height says.
+QByteArray dallAlto(const QImage& img)
 {
-    return con16(con16(b, i, int(v & 0xFFFF)), i + 2, int(v >> 16));
-}
-
-// The same BMP with its rows stored top-down, as a negative height says.
-QByteArray dallAlto(QByteArray bmp)
-{
-    const auto u32 = [&](qsizetype i) {
-        return quint32(quint8(bmp[i]) | quint8(bmp[i + 1]) << 8 | quint8(bmp[i + 2]) << 16 |
-                       quint8(bmp[i + 3]) << 24);
-    };
-    const qsizetype inizio = u32(10);
-    const int larghezza = int(u32(18));
-    const int altezza = int(u32(22));
-    const qsizetype riga = (qsizetype(larghezza) * (u32(28) & 0xFFFF) + 31) / 32 * 4;
-    const QByteArray righe = bmp.mid(inizio, riga * altezza);
-    for (int y = 0; y < altezza; ++y)
-        bmp.replace(inizio + y * riga, riga, righe.mid((altezza - 1 - y) * riga, riga));
-    return con32(bmp, 22, quint32(-altezza));
+    return con<qint32>(scritta(img.mirrored(), "bmp"), 22, -img.height());
 }
 
 quint32 crc32(const QByteArray& b)
@@ -70,34 +53,24 @@ QByteArray icoDiPng(const QByteArray& png, int lato)
 }
 
 // The same with a PNG whose header announces the given size.
-QByteArray icoConPngGigante(QSize annunciata)
+QByteArray icoConPngGigante(quint32 larghezza, quint32 altezza)
 {
     QByteArray png = scritta(disegno(celleDi(5), 5, QSize(16, 16)), "png");
     const qsizetype ihdr = png.indexOf("IHDR");
-    for (int k = 0; k < 4; ++k) {
-        png[ihdr + 4 + k] = char((annunciata.width() >> (24 - 8 * k)) & 0xFF);
-        png[ihdr + 8 + k] = char((annunciata.height() >> (24 - 8 * k)) & 0xFF);
-    }
-    const quint32 crc = crc32(png.mid(ihdr, 17));
-    for (int k = 0; k < 4; ++k)
-        png[ihdr + 17 + k] = char((crc >> (24 - 8 * k)) & 0xFF);
+    qToBigEndian(larghezza, png.data() + ihdr + 4);
+    qToBigEndian(altezza, png.data() + ihdr + 8);
+    qToBigEndian(crc32(png.mid(ihdr, 17)), png.data() + ihdr + 17);
     return icoDiPng(png, 0);
 }
 
 // Replaces the width and height of a JPEG's frame header (baseline C0, progressive C2).
-QByteArray jpegConDimensioni(QByteArray jpeg, int larghezza, int altezza, char tipo = '\xC0')
+QByteArray jpegConDimensioni(QByteArray jpeg, quint16 larghezza, quint16 altezza,
+                             char tipo = '\xC0')
 {
     const qsizetype sof = jpeg.indexOf(QByteArray("\xFF") + tipo);
-    jpeg[sof + 5] = char(altezza >> 8);
-    jpeg[sof + 6] = char(altezza & 0xFF);
-    jpeg[sof + 7] = char(larghezza >> 8);
-    jpeg[sof + 8] = char(larghezza & 0xFF);
+    qToBigEndian(altezza, jpeg.data() + sof + 5);
+    qToBigEndian(larghezza, jpeg.data() + sof + 7);
     return jpeg;
-}
-
-QString convertita(const EsitoImmagine& esito, int lato)
-{
-    return campiona(immagineAnteprima(esito.immagine), lato);
 }
 
 } // namespace
@@ -120,31 +93,16 @@ private slots:
 
     // --- The conversion rule ---
 
-    void soglia_data()
-    {
-        QTest::addColumn<QColor>("colore");
-        QTest::addColumn<bool>("pieno");
-        QTest::newRow("nero") << QColor(0, 0, 0) << true;
-        QTest::newRow("rosso") << QColor(255, 0, 0) << true;
-        QTest::newRow("verde") << QColor(0, 255, 0) << true;
-        QTest::newRow("giallo") << QColor(255, 255, 0) << true;
-        QTest::newRow("grigio 128") << QColor(128, 128, 128) << true;
-        QTest::newRow("bianco") << QColor(255, 255, 255) << false;
-        QTest::newRow("blu") << QColor(0, 0, 255) << false;
-        QTest::newRow("grigio 130") << QColor(130, 130, 130) << false;
-        // The threshold itself, 81B320: blue 129 decides.
-        QTest::newRow("sotto la soglia") << QColor(0x1F, 0xB3, 0x81) << true;
-        QTest::newRow("sulla soglia") << QColor(0x20, 0xB3, 0x81) << false;
-        // Seen over the white box.
-        QTest::newRow("nero trasparente") << QColor(0, 0, 0, 0) << false;
-        QTest::newRow("nero quasi opaco") << QColor(0, 0, 0, 250) << true;
-    }
-
+    // Black, red, green, yellow and grey 128 give a filled cell, white, blue and grey 130 an empty
+    // one. At the threshold itself, 81B320, blue 129 decides; colours are seen over the white box.
     void soglia()
     {
-        QFETCH(QColor, colore);
-        QFETCH(bool, pieno);
-        QCOMPARE(campionePieno(colore.rgba()), pieno);
+        for (QRgb c : {qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(255, 255, 0),
+                       qRgb(128, 128, 128), qRgb(0x1F, 0xB3, 0x81), qRgba(0, 0, 0, 250)})
+            QVERIFY2(campionePieno(c), qPrintable(QString::number(c, 16)));
+        for (QRgb c : {qRgb(255, 255, 255), qRgb(0, 0, 255), qRgb(130, 130, 130),
+                       qRgb(0x20, 0xB3, 0x81), qRgba(0, 0, 0, 0)})
+            QVERIFY2(!campionePieno(c), qPrintable(QString::number(c, 16)));
     }
 
     // Each block is read at its top-left corner in the box's twips, j * 1815 / N, which falls in
@@ -164,33 +122,14 @@ private slots:
         }
     }
 
-    // A picture of any shape is stretched over the square box before it is sampled.
+    // A picture of any shape is stretched over the square box before it is sampled: 300 x 60 with
+    // its left third black reaches preview pixel 39, so columns 0 and 1 of a 5 x 5 grid (pixels 0
+    // and 24) are filled in every row, column 2 (48) is not.
     void figuraNonQuadrataAllungata()
     {
-        // 300 x 60, left third black: the black reaches preview pixel 39, so columns 0 and 1
-        // of a 5 x 5 grid (pixels 0 and 24) are filled in every row, column 2 (48) is not.
         QImage larga = tinta(Qt::white, {300, 60});
         QPainter(&larga).fillRect(0, 0, 100, 60, Qt::black);
         QCOMPARE(campiona(immagineAnteprima(larga), 5), QString("11000").repeated(5));
-
-        // 20 x 200, bottom half black: rows from pixel 60 down, so rows 3 and 4 (72, 96).
-        QImage alta = tinta(Qt::white, {20, 200});
-        QPainter(&alta).fillRect(0, 100, 20, 100, Qt::black);
-        QCOMPARE(campiona(immagineAnteprima(alta), 5),
-                 QString("00000").repeated(3) + QString("11111").repeated(2));
-    }
-
-    void grigliaFuoriMisura()
-    {
-        const QImage nero = tinta(Qt::black, DimensioneAnteprima);
-        QVERIFY(campiona(nero, 0).isEmpty());
-        QVERIFY(campiona(nero, 16).isEmpty());
-        // A grab at twice the pixels reads the same points; beyond a short grab all is white.
-        QImage doppia = immagineAnteprima(disegno(celleDi(15), 15, DimensioneAnteprima))
-                            .scaled(238, 238, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        doppia.setDevicePixelRatio(2);
-        QCOMPARE(campiona(doppia, 15), celleDi(15));
-        QCOMPARE(campiona(nero.copy(0, 0, 60, 119), 5), QString("11100").repeated(5));
     }
 
     // --- A picture of each format, read and converted ---
@@ -211,17 +150,17 @@ private slots:
         };
         riga("quadro.bmp", scritta(d(10, {200, 150}), "bmp"), 10, DimensioneAnteprima);
         // Qt announces these with a negative height.
-        riga("dallalto.bmp", dallAlto(scritta(d(10, {150, 200}), "bmp")), 10, DimensioneAnteprima);
+        riga("dallalto.bmp", dallAlto(d(10, {150, 200})), 10, DimensioneAnteprima);
         riga("foto.jpg", scritta(d(15, {640, 480}), "jpeg", 90), 15, DimensioneAnteprima);
-        riga("animale.gif", gif({d(10, {90, 120})}), 10, {90, 119});
-        riga("animata.gif", gif({d(10, {60, 60}), tinta(Qt::black, {60, 60})}), 10, {60, 60});
+        // The first frame, scaled down only along the side that exceeds the preview.
+        riga("animata.gif", gif({d(10, {90, 120}), tinta(Qt::black, {90, 120})}), 10, {90, 119});
         riga("in realta gif.jpg", gif({d(5, {50, 50})}), 5, {50, 50}); // the content decides
         riga("icona.ico", scritta(d(5, {48, 48}), "ico"), 5, {48, 48});
         // An icon's PNG larger than its entry says still comes back no larger than asked.
         riga("grande.ico", icoDiPng(scritta(d(10, {200, 180}), "png"), 16), 10,
              DimensioneAnteprima);
-        const QByteArray cursore = con16(scritta(d(5, {32, 32}), "ico"), 2, 2);  // a cursor file
-        riga("puntatore.cur", con16(con16(cursore, 10, 4), 12, 4), 5, {32, 32}); // hot spot 4, 4
+        const QByteArray cursore = con<quint16>(scritta(d(5, {32, 32}), "ico"), 2, 2);
+        riga("puntatore.cur", con<quint32>(cursore, 10, 0x00040004), 5, {32, 32}); // hot spot 4, 4
         riga("disegno.wmf", wmfDi(celleDi(15), 15), 15, DimensioneAnteprima);
         // Without a placeable header the bounds of what is drawn are the picture.
         riga("semplice.wmf", wmfDi(celleDi(15), 15).mid(22), 15, DimensioneAnteprima);
@@ -230,8 +169,8 @@ private slots:
         QString bordoVuoto = celleDi(5);
         for (int k = 0; k < 5; ++k)
             bordoVuoto[k * 5 + 4] = bordoVuoto[20 + k] = u'0';
-        riga("spostato.wmf", wmfDi(bordoVuoto, 5, QPoint(1000, -2000), false), 5,
-             DimensioneAnteprima, bordoVuoto);
+        riga("spostato.wmf", wmfDi(bordoVuoto, 5, QPoint(1000, -2000)), 5, DimensioneAnteprima,
+             bordoVuoto);
     }
 
     void ogniFormato()
@@ -244,16 +183,7 @@ private slots:
             m_lettura.leggi(scrivi(QTest::currentDataTag(), dati), DimensioneAnteprima);
         QCOMPARE(esito.errore, ErroreImmagine::Nessuno);
         QCOMPARE(esito.immagine.size(), dimensione);
-        QCOMPARE(convertita(esito, lato), attese);
-    }
-
-    // A caller's size is kept within 1 and 4096 pixels a side.
-    void misuraRichiesta()
-    {
-        const QByteArray jpeg = scritta(disegno(celleDi(5), 5, {4200, 30}), "jpeg");
-        QCOMPARE(m_lettura.decodifica(jpeg, QSize(100000, 100000)).immagine.size(),
-                 QSize(LatoMassimoRichiesto, 30));
-        QCOMPARE(m_lettura.decodifica(jpeg, QSize(0, -5)).immagine.size(), QSize(1, 1));
+        QCOMPARE(campiona(immagineAnteprima(esito.immagine), lato), attese);
     }
 
     // --- Bad files ---
@@ -276,7 +206,6 @@ private slots:
         riga("casuale.jpg", casuali(5000, 1), FormatoSconosciuto);
         // Only the six formats are taken, however well Qt reads others.
         riga("png.bmp", scritta(disegno(celleDi(5), 5, {50, 50}), "png"), FormatoSconosciuto);
-        riga("senza icone.ico", QByteArray("\0\0\1\0\0\0", 6), FormatoSconosciuto);
         // A format's signature, then noise (after a sane size, for the BMP).
         riga("rumore.bmp", bmp.left(30) + casuali(5000, 2), Danneggiata);
         riga("rumore.jpg", "\xFF\xD8\xFF" + casuali(5000, 3), Danneggiata);
@@ -290,26 +219,25 @@ private slots:
         riga("mezzo.ico", ico.left(ico.size() - 100), Danneggiata);
 
         // Headers announcing gigantic pictures are refused before anything is decoded.
-        riga("gigante.bmp", con32(con32(bmp, 18, 100000), 22, 100000), DimensioniEccessive);
+        riga("gigante.bmp", con<quint32>(con<quint32>(bmp, 18, 100000), 22, 100000),
+             DimensioniEccessive);
         riga("oltre 50 megapixel.jpg", jpegConDimensioni(jpeg, 9000, 6000), DimensioniEccessive);
         const QByteArray progressivo = scritta(disegno(celleDi(5), 5, {64, 48}), "jpeg", -1, true);
         riga("progressivo oltre 30 megapixel.jpg",
              jpegConDimensioni(progressivo, 6000, 6000, '\xC2'), DimensioniEccessive);
-        riga("gigante.gif", con16(con16(gifDati, 6, 65535), 8, 65535), DimensioniEccessive);
-        const qsizetype descrittore = 13 + 768; // small screen, huge frame
-        riga("fotogramma gigante.gif",
-             con16(con16(gifDati, descrittore + 5, 65535), descrittore + 7, 65535),
+        riga("gigante.gif", con<quint32>(gifDati, 6, 0xFFFFFFFFu), DimensioniEccessive);
+        const qsizetype fotogramma = 13 + 768 + 5; // small screen, huge first frame
+        riga("fotogramma gigante.gif", con<quint32>(gifDati, fotogramma, 0xFFFFFFFFu),
              DimensioniEccessive);
         // Icons are at most 256 pixels a side, but a PNG inside one may say anything: Qt's
         // allocation limit refuses it.
-        riga("png gigante.ico", icoConPngGigante({50000, 50000}), Danneggiata);
+        riga("png gigante.ico", icoConPngGigante(50000, 50000), Danneggiata);
 
         // Metafiles that libwmf turns down: a record longer than the largest announced, a
-        // truncated file, noise after the placeable key.
-        riga("rotto.wmf", con32(metafile(record(0x041B, {10, 10, 0, 0}), 0), 22 + 18, 60000),
+        // truncated file.
+        riga("rotto.wmf", con<quint32>(metafile(record(0x041B, {10, 10, 0, 0}), 0), 22 + 18, 60000),
              WmfRifiutato);
         riga("mezzo.wmf", wmf.left(wmf.size() / 2 + 1), WmfRifiutato);
-        riga("rumore.wmf", QByteArray("\xD7\xCD\xC6\x9A", 4) + casuali(3000, 6), WmfRifiutato);
     }
 
     void fileNonValidi()
@@ -325,8 +253,8 @@ private slots:
         QVERIFY2(tempo.elapsed() < 1500, qPrintable(QString::number(tempo.elapsed())));
     }
 
-    // Things with a picture's name that are not regular files are never opened for reading:
-    // a pipe would block, a device would never end.
+    // Things with a picture's name that are not regular files are never opened for reading: a
+    // pipe would block, a device would never end.
     void nonFileConNomeDiFigura()
     {
         const auto errore = [this](const QString& nome) {
@@ -354,9 +282,9 @@ private slots:
                  ErroreImmagine::NonLeggibile);
     }
 
-    // The limits given to the reader are the ones it applies; a file too large is refused by its
-    // size alone.
-    void limitiSuMisura()
+    // A file larger than the reader's limit is refused by its size alone, a metafile by its own,
+    // lower limit.
+    void fileTroppoGrandi()
     {
         using enum ErroreImmagine;
         const QString bmp = scrivi("limiti.bmp", scritta(disegno(celleDi(5), 5, {40, 40}), "bmp"));
@@ -368,11 +296,8 @@ private slots:
         };
         const qint64 byte = QFileInfo(bmp).size();
         QCOMPARE(errore(bmp, {.byteMassimi = byte - 1}), TroppoGrande);
+        QCOMPARE(errore(bmp, {.byteMassimi = byte}), Nessuno);
         QCOMPARE(errore(wmf, {.byteMassimiWmf = QFileInfo(wmf).size() - 1}), TroppoGrande);
-        QCOMPARE(errore(bmp, {.latoMassimo = 39}), DimensioniEccessive);
-        QCOMPARE(errore(bmp, {.pixelMassimi = 40 * 40 - 1}), DimensioniEccessive);
-        QCOMPARE(errore(bmp, {.byteMassimi = byte, .latoMassimo = 40, .pixelMassimi = 40 * 40}),
-                 Nessuno);
     }
 
     // --- The metafile helper, isolated in its own process ---
@@ -409,7 +334,6 @@ private slots:
         QTest::newRow("inonda") << QByteArray("exec cat /dev/zero") << WmfInterrotto;
         QTest::newRow("chiude l'uscita e si blocca")
             << QByteArray("exec >&-; sleep 30") << WmfInterrotto;
-        QTest::newRow("rifiuta") << QByteArray("cat >/dev/null; exit 1") << WmfRifiutato;
         QTest::newRow("esce senza figura") << QByteArray("cat >/dev/null; exit 0") << WmfRifiutato;
     }
 
@@ -418,9 +342,8 @@ private slots:
     {
         QFETCH(QByteArray, corpo);
         QFETCH(ErroreImmagine, errore);
-        const QString aiutante = scrivi(QTest::currentDataTag(), "#!/bin/sh\n" + corpo + "\n");
-        QFile::setPermissions(aiutante, QFile::ReadOwner | QFile::ExeOwner);
-        const LetturaImmagine lettura(aiutante, {.attesaWmfMs = 500});
+        const LetturaImmagine lettura(aiutante(m_cartella.filePath(QTest::currentDataTag()), corpo),
+                                      {.attesaWmfMs = 500});
         QElapsedTimer tempo;
         tempo.start();
         QCOMPARE(lettura.decodifica(wmfDi(celleDi(5), 5), DimensioneAnteprima).errore, errore);
@@ -459,26 +382,24 @@ private slots:
                                          std::size_t(b.size()));
         };
         const QByteArray wmf = wmfDi(celleDi(5), 5);
-        QVERIFY(!credibile(con32(wmf, 22 + 12, quint32(wmf.size() / 2 + 1))));
-        QVERIFY(credibile(con32(wmf, 22 + 12, quint32(wmf.size() / 2))));
-        QVERIFY(!credibile(con16(wmf, 22 + 2, 8))); // not 9 header words
+        QVERIFY(!credibile(con<quint32>(wmf, 22 + 12, quint32(wmf.size() / 2 + 1))));
+        QVERIFY(credibile(con<quint32>(wmf, 22 + 12, quint32(wmf.size() / 2))));
+        QVERIFY(!credibile(con<quint16>(wmf, 22 + 2, 8))); // not 9 header words
         QVERIFY(!credibile(wmf.left(22 + 17)));
     }
 
     // The shipped program finds the helper beside itself, or in ../libexec/gridorapc/.
     void percorsoDelProgrammaWmf()
     {
-        QTemporaryDir radice;
-        const QString bin = radice.filePath("bin");
-        QVERIFY(QDir().mkpath(bin) && QDir().mkpath(radice.filePath("libexec/gridorapc")));
-        const QString libexec = scriviFile(radice.filePath("libexec/gridorapc/gridora-wmf"), {});
-        QVERIFY(QFile::setPermissions(libexec, QFile::ReadOwner)); // not executable
+        const QString bin = m_cartella.filePath("bin");
+        const QString libexec = m_cartella.filePath("libexec/gridorapc/gridora-wmf");
+        QVERIFY(QDir().mkpath(bin) && QDir().mkpath(QFileInfo(libexec).path()));
+        scriviFile(libexec, {}); // not executable
         QVERIFY(percorsoProgrammaWmf(bin).isEmpty());
-        QVERIFY(QFile::setPermissions(libexec, QFile::ReadOwner | QFile::ExeOwner));
-        QCOMPARE(percorsoProgrammaWmf(bin), QFileInfo(libexec).canonicalFilePath());
-        const QString accanto = scriviFile(bin + "/gridora-wmf", {});
-        QVERIFY(QFile::setPermissions(accanto, QFile::ReadOwner | QFile::ExeOwner));
-        QCOMPARE(percorsoProgrammaWmf(bin), QFileInfo(accanto).canonicalFilePath());
+        const QString installato = QFileInfo(aiutante(libexec, {})).canonicalFilePath();
+        QCOMPARE(percorsoProgrammaWmf(bin), installato);
+        const QString accanto = QFileInfo(aiutante(bin + "/gridora-wmf", {})).canonicalFilePath();
+        QCOMPARE(percorsoProgrammaWmf(bin), accanto);
     }
 };
 
