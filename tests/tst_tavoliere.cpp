@@ -79,35 +79,29 @@ private slots:
         QVERIFY(!f.tavoliere->cellaAbilitata(0, 0));
     }
 
-    void clicSemplice()
+    // A click is a press and a release on its cell, with its button. Every cell entered with the
+    // button held is reported once, in order; leaving the board and coming back reports the cell
+    // again; the release belongs to the pressed cell.
+    void clicETrascinamento()
     {
         Finestra f(10);
+        QWindow* w = f.widget.windowHandle();
         QSignalSpy premute(f.tavoliere, &Tavoliere::cellaPremuta);
-        QSignalSpy rilasciate(f.tavoliere, &Tavoliere::cellaRilasciata);
         QSignalSpy trascinate(f.tavoliere, &Tavoliere::cellaTrascinata);
-        QTest::mouseClick(f.widget.windowHandle(), Qt::RightButton, {}, f.cella(3, 4));
+        QSignalSpy rilasciate(f.tavoliere, &Tavoliere::cellaRilasciata);
+        QTest::mouseClick(w, Qt::RightButton, {}, f.cella(3, 4));
         QCOMPARE(celleDi(premute), Celle{QPoint(3, 4)});
         QCOMPARE(celleDi(rilasciate), Celle{QPoint(3, 4)});
         QCOMPARE(rilasciate.first().at(2).value<Qt::MouseButton>(), Qt::RightButton);
         QVERIFY(trascinate.isEmpty());
-    }
 
-    // Every cell entered with the button held is reported once, in order; leaving the board and
-    // coming back reports the cell again; the release belongs to the pressed cell.
-    void trascinamento()
-    {
-        Finestra f(10);
-        QWindow* w = f.widget.windowHandle();
-        QSignalSpy trascinate(f.tavoliere, &Tavoliere::cellaTrascinata);
-        QSignalSpy rilasciate(f.tavoliere, &Tavoliere::cellaRilasciata);
+        rilasciate.clear();
         QTest::mousePress(w, Qt::LeftButton, {}, f.cella(1, 1));
-        QTest::mouseMove(w, f.cella(1, 1) + QPoint(3, 3)); // still the first cell
-        QTest::mouseMove(w, f.cella(1, 2));
-        QTest::mouseMove(w, f.cella(1, 3));
-        QTest::mouseMove(w, f.cella(1, 3) + QPoint(2, 0));
-        QTest::mouseMove(w, f.cella(2, 3));
-        QTest::mouseMove(w, f.cella(2, 10)); // past the side: not a cell of the board
-        QTest::mouseMove(w, f.cella(2, 9));
+        // Moves inside a cell report nothing new; (2, 10) is past the side, off the board.
+        for (const QPoint p :
+             {f.cella(1, 1) + QPoint(3, 3), f.cella(1, 2), f.cella(1, 3),
+              f.cella(1, 3) + QPoint(2, 0), f.cella(2, 3), f.cella(2, 10), f.cella(2, 9)})
+            QTest::mouseMove(w, p);
         QTest::mouseRelease(w, Qt::LeftButton, {}, f.cella(2, 9));
         QCOMPARE(celleDi(trascinate),
                  (Celle{QPoint(1, 2), QPoint(1, 3), QPoint(2, 3), QPoint(2, 9)}));
@@ -115,7 +109,6 @@ private slots:
         QCOMPARE(celleDi(rilasciate), Celle{QPoint(1, 1)});
 
         // A cell disabled meanwhile still lets the drag end; a press on it is not taken.
-        trascinate.clear();
         rilasciate.clear();
         QTest::mousePress(w, Qt::LeftButton, {}, f.cella(5, 5));
         f.tavoliere->setCellaAbilitata(5, 5, false);
