@@ -9,6 +9,7 @@
 #include "game/GridoraGame.h"
 #include "menu/InizioGioco.h"
 #include "model/Archivio.h"
+#include "resources/Risorse.h"
 #include "widgets/Etichetta.h"
 #include "widgets/Immagine.h"
 #include "widgets/Tavoliere.h"
@@ -21,6 +22,13 @@
 #include <memory>
 
 namespace gridora {
+
+// Whether a pointer is the program's pointer of that name.
+inline bool stessoPuntatore(const QCursor& puntatore, const char* nome)
+{
+    return puntatore.pixmap().toImage() ==
+           risorse::puntatore(QString::fromLatin1(nome)).pixmap().toImage();
+}
 
 // Where a control lies in its window.
 inline QPoint centroInFinestra(const QWidget* controllo)

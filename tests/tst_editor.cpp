@@ -19,12 +19,6 @@ const QStringList Diagonale = {"#....", ".#...", ".....", ".....", "....."};
 const QString PiuSoluzioni =
     QStringLiteral("Attenzione: questi indizi hanno più di una soluzione.\n");
 
-bool stessoPuntatore(const QCursor& puntatore, const char* nome)
-{
-    return puntatore.pixmap().toImage() ==
-           risorse::puntatore(QString::fromLatin1(nome)).pixmap().toImage();
-}
-
 QStringList nomi(const QList<Disegno>& righe)
 {
     QStringList n;

@@ -18,12 +18,6 @@ namespace {
 const Schema Bandiera = {QStringLiteral("Bandiera"), {".#...", ".#...", "####.", ".#...", "....."}};
 const Schema Punto = {QStringLiteral("Punto"), {"#....", ".....", ".....", ".....", "....."}};
 
-bool stessoPuntatore(const QCursor& puntatore, const char* nome)
-{
-    return puntatore.pixmap().toImage() ==
-           risorse::puntatore(QString::fromLatin1(nome)).pixmap().toImage();
-}
-
 void digita(QWidget* finestra, const QString& testo)
 {
     for (const QChar c : testo)

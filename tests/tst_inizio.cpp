@@ -7,16 +7,6 @@
 
 using namespace gridora;
 
-namespace {
-
-bool stessoPuntatore(const QCursor& puntatore, const char* nome)
-{
-    return puntatore.pixmap().toImage() ==
-           risorse::puntatore(QString::fromLatin1(nome)).pixmap().toImage();
-}
-
-} // namespace
-
 class TestInizio : public QObject {
     Q_OBJECT
 
