@@ -146,7 +146,7 @@ private:
     int m_numeroDisegni = 0;            // puzzles of the side counted at the last size choice
     bool m_modoLista = false;           // the list is shown and one of its puzzles selected
     QStringListModel* m_nomi = nullptr; // the names the list shows
-    QList<Disegno> m_righe;             // the rows behind the list, in its order
+    QList<VoceElenco> m_righe;          // the rows behind the list, in its order
     bool m_riempiendo = false;          // the list is being filled: no selection counts yet
     int m_indiceScelto = -1;            // list position of the selected puzzle
     // A press on a cell waits for its release or for the first cell a drag enters.

@@ -87,7 +87,7 @@ void Gridora::Command2_Click()
 // shorter). With no puzzle of the side, the editor stays in drawing mode on an empty board.
 void Gridora::caricaElenco(int posizione)
 {
-    const Esito<QList<Disegno>> righe = m_servizi.archivio.elenco(lato());
+    const Esito<QList<VoceElenco>> righe = m_servizi.archivio.nomi(lato());
     if (!righe.ok()) {
         avvisaArchivio(TitoloArchivio, righe.stato);
         return;
@@ -96,8 +96,8 @@ void Gridora::caricaElenco(int posizione)
     m_indiceScelto = -1;
     QStringList nomi;
     nomi.reserve(m_righe.size());
-    for (const Disegno& d : m_righe)
-        nomi.append(d.nome);
+    for (const VoceElenco& voce : m_righe)
+        nomi.append(voce.nome);
     m_riempiendo = true;
     m_nomi->setStringList(nomi);
     if (!m_righe.isEmpty()) {
@@ -128,10 +128,16 @@ void Gridora::Lista_Click(int riga)
     Ricarica(riga);
 }
 
-// The puzzle at a list position on the board, its name in the name box.
+// The puzzle at a list position on the board, its name in the name box. The list holds names
+// only; the drawing is read when its row is chosen.
 void Gridora::Ricarica(int Selezione)
 {
-    const Disegno& scelto = m_righe[Selezione];
+    const Esito<Disegno> letto = m_servizi.archivio.carica(lato(), m_righe[Selezione].id);
+    if (!letto.ok()) {
+        avvisaArchivio(TitoloArchivio, letto.stato);
+        return;
+    }
+    const Disegno& scelto = letto.valore;
     m_disegno.carica(scelto.pixel);
     {
         // A stored puzzle's name: the name box check would find it.
@@ -160,7 +166,7 @@ void Gridora::Command5_Click()
 {
     if (!selezioneValida() || !disegnoNonVuoto())
         return;
-    const Disegno scelto = m_righe[m_indiceScelto];
+    const VoceElenco scelto = m_righe[m_indiceScelto];
     const int posizione = m_indiceScelto;
     const QString testo =
         conAvvisoUnicita(QStringLiteral("Modifico il disegno:") + scelto.nome + u'?');
@@ -180,7 +186,7 @@ void Gridora::Command4_Click()
 {
     if (!selezioneValida())
         return;
-    const Disegno scelto = m_righe[m_indiceScelto];
+    const VoceElenco scelto = m_righe[m_indiceScelto];
     const QString nome = scelto.nome.toUpper();
     if (!m_servizi.messaggi.domanda(this, QStringLiteral("CONFERMA CANCELLAZIONE"),
                                     QStringLiteral("Sicuro di voler eliminare: ") + nome + u'?'))

@@ -298,6 +298,22 @@ Esito<QList<Disegno>> Archivio::elenco(int lato) const
     return leggiRighe(m_percorso, lato, selezione(lato), {});
 }
 
+Esito<QList<VoceElenco>> Archivio::nomi(int lato) const
+{
+    Esito<QList<VoceElenco>> esito;
+    esito.stato = conConnessione(m_percorso, lato, [&](QSqlDatabase& db) {
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        EsitoArchivio stato = esegui(
+            query,
+            QStringLiteral("SELECT rowid, Nome FROM %1 ORDER BY rowid").arg(nomeTabella(lato)));
+        while (stato.ok() && query.next())
+            esito.valore.append({query.value(0).toLongLong(), query.value(1).toString()});
+        return stato;
+    });
+    return esito;
+}
+
 Esito<int> Archivio::conta(int lato) const
 {
     Esito<int> esito;

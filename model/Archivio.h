@@ -21,6 +21,12 @@ struct RecordModo {
     QString tempo;    // HH:MM:SS, empty when the mode has no record
 };
 
+// A row as a list of names shows it.
+struct VoceElenco {
+    qint64 id = 0;
+    QString nome;
+};
+
 struct Disegno {
     qint64 id = 0; // row identity within its table
     QString griglia;
@@ -75,6 +81,9 @@ public:
 
     // All rows of a side, in insertion order.
     Esito<QList<Disegno>> elenco(int lato) const;
+    // The same rows with only their identity and name: what a list of names needs, without
+    // reading every drawing.
+    Esito<QList<VoceElenco>> nomi(int lato) const;
     Esito<int> conta(int lato) const;
     // The row at a position of the listing; past the last row, the last row. An empty table
     // gives a row with id 0.

@@ -217,8 +217,14 @@ private slots:
         // A row added after a deletion comes last.
         QVERIFY(m_archivio->elimina(5, primo[1].id).ok());
         QVERIFY(m_archivio->inserisci(5, pixel5(9), "Nuovo").ok());
-        QCOMPARE(nomi(m_archivio->elenco(5).valore),
-                 (QStringList{"Zeta", "Mu", "Beta", "Alfa", "Nuovo"}));
+        const auto righe = m_archivio->elenco(5).valore;
+        QCOMPARE(nomi(righe), (QStringList{"Zeta", "Mu", "Beta", "Alfa", "Nuovo"}));
+
+        // The list of names holds the same rows in the same order.
+        const auto voci = m_archivio->nomi(5).valore;
+        QCOMPARE(voci.size(), righe.size());
+        for (qsizetype i = 0; i < righe.size(); ++i)
+            QVERIFY(voci[i].id == righe[i].id && voci[i].nome == righe[i].nome);
     }
 
     // Writes reach exactly the chosen row, even when another row has the same name.
