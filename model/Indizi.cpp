@@ -71,4 +71,14 @@ Indizi calcolaIndizi(const Segni& segni, int lato)
     return indizi;
 }
 
+SequenzeDisegno sequenzeDisegno(const Segni& segni, int lato)
+{
+    SequenzeDisegno s;
+    for (int i = 0; i < lato; ++i) {
+        s.righe.push_back(sequenzeRiga(segni, lato, i));
+        s.colonne.push_back(sequenzeColonna(segni, lato, i));
+    }
+    return s;
+}
+
 } // namespace gridora

@@ -34,4 +34,12 @@ struct Indizi {
 // The clue texts of a board; labels past the side stay empty.
 Indizi calcolaIndizi(const Segni& segni, int lato);
 
+// The runs of every row and every column of a board, as many as its side.
+struct SequenzeDisegno {
+    std::vector<Sequenze> righe;
+    std::vector<Sequenze> colonne;
+    bool operator==(const SequenzeDisegno&) const = default;
+};
+SequenzeDisegno sequenzeDisegno(const Segni& segni, int lato);
+
 } // namespace gridora

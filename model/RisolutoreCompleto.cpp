@@ -469,12 +469,9 @@ EsitoSoluzioni contaSoluzioni(const QString& pixel, int lato, Budget budget)
     if (!pixelValido(pixel, lato))
         return {};
     const Segni segni = segniDaPixel(pixel, lato);
-    std::vector<Sequenze> righe;
-    std::vector<Sequenze> colonne;
+    const SequenzeDisegno indizi = sequenzeDisegno(segni, lato);
     Stato disegno;
     for (int i = 0; i < lato; ++i) {
-        righe.push_back(sequenzeRiga(segni, lato, i));
-        colonne.push_back(sequenzeColonna(segni, lato, i));
         for (int j = 0; j < lato; ++j) {
             auto& celle = segni[indiceLogico(i, j, lato)] == Pieno ? disegno.pieni : disegno.vuoti;
             celle[i] |= Celle(1) << j;
@@ -482,7 +479,8 @@ EsitoSoluzioni contaSoluzioni(const QString& pixel, int lato, Budget budget)
         }
     }
     // The drawing fits its own clues: the search only has to look for another picture.
-    return Ricerca(lato, *sequenzeDiTutte(righe, colonne), budget.esamiLinea).esegui(&disegno);
+    return Ricerca(lato, *sequenzeDiTutte(indizi.righe, indizi.colonne), budget.esamiLinea)
+        .esegui(&disegno);
 }
 
 } // namespace gridora

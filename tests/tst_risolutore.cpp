@@ -20,25 +20,13 @@ Q_DECLARE_METATYPE(gridora::Unicita)
 
 namespace {
 
-struct IndiziDisegno {
-    IndiziLinee righe;
-    IndiziLinee colonne;
-    bool operator==(const IndiziDisegno&) const = default;
-};
-
-IndiziDisegno indizi(const QString& celle, int lato)
+SequenzeDisegno indizi(const QString& celle, int lato)
 {
-    const Segni segni = segniDaPixel(celle, lato);
-    IndiziDisegno i;
-    for (int k = 0; k < lato; ++k) {
-        i.righe.push_back(sequenzeRiga(segni, lato, k));
-        i.colonne.push_back(sequenzeColonna(segni, lato, k));
-    }
-    return i;
+    return sequenzeDisegno(segniDaPixel(celle, lato), lato);
 }
 
 // A picture of the right size whose rows and columns show exactly these runs.
-bool rispetta(const QString& celle, const IndiziDisegno& i)
+bool rispetta(const QString& celle, const SequenzeDisegno& i)
 {
     const int lato = int(i.righe.size());
     return celle.size() == lato * lato && indizi(celle, lato) == i;
@@ -46,7 +34,7 @@ bool rispetta(const QString& celle, const IndiziDisegno& i)
 
 // Counts the pictures, up to two, by trying every filling of each row that fits the row's clue.
 // Only for small boards.
-int contaPerEnumerazione(const IndiziDisegno& i)
+int contaPerEnumerazione(const SequenzeDisegno& i)
 {
     const int lato = int(i.righe.size());
     Segni segni{};
@@ -120,7 +108,7 @@ private slots:
         QFETCH(bool, perLinee);
         const int lato = int(disegno.size());
         const QString celle = pixelDi(disegno);
-        const IndiziDisegno i = indizi(celle, lato);
+        const SequenzeDisegno i = indizi(celle, lato);
         QCOMPARE(risolviConLogica(i.righe, i.colonne),
                  perLinee ? std::optional(celle) : std::nullopt);
         const EsitoSoluzioni dalDisegno = contaSoluzioni(celle, lato);
@@ -175,7 +163,7 @@ private slots:
                     c = generatore() % 100 < soglia ? u'1' : u'0';
                 return indizi(celle, lato);
             };
-            IndiziDisegno i = casuale();
+            SequenzeDisegno i = casuale();
             if (prova % 3 == 0)
                 i.colonne = casuale().colonne;
 
@@ -208,7 +196,7 @@ private slots:
         QFETCH(QStringList, disegno);
         QFETCH(Unicita, atteso);
         const QString celle = pixelDi(disegno);
-        const IndiziDisegno i = indizi(celle, 15);
+        const SequenzeDisegno i = indizi(celle, 15);
         const std::function<EsitoSoluzioni(int)> verifiche[] = {
             [&](int esami) { return contaSoluzioni(celle, 15, Budget{esami}); },
             [&](int esami) { return contaSoluzioni(i.righe, i.colonne, Budget{esami}); },

@@ -29,20 +29,9 @@ namespace {
 
 constexpr int Ripetizioni = 3;
 
-struct Indizi2 {
-    std::vector<Sequenze> righe;
-    std::vector<Sequenze> colonne;
-};
-
-Indizi2 indiziDi(const QString& pixel, int lato)
+SequenzeDisegno indiziDi(const QString& pixel, int lato)
 {
-    const Segni segni = segniDaPixel(pixel, lato);
-    Indizi2 indizi;
-    for (int i = 0; i < lato; ++i) {
-        indizi.righe.push_back(sequenzeRiga(segni, lato, i));
-        indizi.colonne.push_back(sequenzeColonna(segni, lato, i));
-    }
-    return indizi;
+    return sequenzeDisegno(segniDaPixel(pixel, lato), lato);
 }
 
 const char* nomeEsito(Unicita esito)
@@ -122,7 +111,7 @@ std::vector<Verifica> dalDisegno(const QStringList& disegni, int lato)
     return verifiche;
 }
 
-Verifica dagliIndizi(Indizi2 indizi)
+Verifica dagliIndizi(SequenzeDisegno indizi)
 {
     return [indizi] { return contaSoluzioni(indizi.righe, indizi.colonne); };
 }
@@ -156,7 +145,7 @@ int main()
     // Mostly clues that no picture fits, which the search must prove by trying everything.
     std::vector<Verifica> mescolati;
     for (int n = 0; n < 200; ++n) {
-        Indizi2 indizi = indiziDi(disegnoCasuale(generatore, 15), 15);
+        SequenzeDisegno indizi = indiziDi(disegnoCasuale(generatore, 15), 15);
         indizi.colonne = indiziDi(disegnoCasuale(generatore, 15), 15).colonne;
         mescolati.push_back(dagliIndizi(std::move(indizi)));
     }
@@ -174,7 +163,7 @@ int main()
     };
     std::vector<Verifica> sparsi;
     for (int n = 0; n < 100; ++n) {
-        Indizi2 indizi = indiziDi(sparso(), 15);
+        SequenzeDisegno indizi = indiziDi(sparso(), 15);
         indizi.colonne = indiziDi(sparso(), 15).colonne;
         sparsi.push_back(dagliIndizi(std::move(indizi)));
     }
