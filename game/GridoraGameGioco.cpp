@@ -114,7 +114,9 @@ void GridoraGame::ControlloOK()
 {
     m_risolto = true;
     m_tempora->ferma();
-    const bool record = nuovoRecord(m_partita->orologio().secondi(), m_record.tempo);
+    // A time with no holder is no record: the game is measured against the 24:00:00 on show.
+    const QString daBattere = m_record.titolare.isEmpty() ? QString() : m_record.tempo;
+    const bool record = nuovoRecord(m_partita->orologio().secondi(), daBattere);
     m_sequenza.pausa(pausaSuono())
         .pausa(Tempo(0.5))
         .passo([this, record] { Suono(record ? 108 : 105); })

@@ -9,11 +9,27 @@
 #include "widgets/Sequenza.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTime>
+#include <QTranslator>
 
 namespace gridora {
+
+bool caricaTraduzioniQt(QApplication& applicazione)
+{
+    const QLocale italiano(QLocale::Italian, QLocale::Italy);
+    QLocale::setDefault(italiano);
+    auto* traduzione = new QTranslator(&applicazione);
+    if (!traduzione->load(italiano, QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete traduzione;
+        return false;
+    }
+    return QCoreApplication::installTranslator(traduzione);
+}
 
 int avviaGridora(QApplication& applicazione)
 {
@@ -22,6 +38,7 @@ int avviaGridora(QApplication& applicazione)
     QGuiApplication::setDesktopFileName(QString::fromLatin1(IdApplicazione));
     QApplication::setWindowIcon(risorse::icona());
     QApplication::setFont(QFont(risorse::famigliaCaratteri()));
+    caricaTraduzioniQt(applicazione); // before any window is made
 
     MessaggiReali messaggi;
     // Dati.mdb lives beside the program, or in the player's data folder for an installed copy or

@@ -9,4 +9,9 @@ namespace gridora {
 
 int avviaGridora(QApplication& applicazione);
 
+// Qt's own texts (the buttons of message boxes, the name box's menu, the file dialogs) in Italian,
+// whatever the system's language, as every other text of the program. The translations come with
+// the system's Qt; false, and the texts stay as Qt has them, when they are not installed.
+bool caricaTraduzioniQt(QApplication& applicazione);
+
 } // namespace gridora

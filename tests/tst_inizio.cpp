@@ -2,8 +2,15 @@
 // moves.
 
 #include "Banco.h"
+#include "menu/Avvio.h"
 #include "resources/Risorse.h"
 #include "widgets/Forme.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 
 using namespace gridora;
 
@@ -87,6 +94,24 @@ private slots:
         muovi(&inizio, QPoint(140, 55)); // the free area below the title
         QVERIFY(visibili().isEmpty());
         QCOMPARE(inizio.cursor().shape(), Qt::ArrowCursor);
+    }
+
+    // Qt's own buttons and menus speak Italian, as the program's start makes them.
+    void testiDiQtInItaliano()
+    {
+        QVERIFY(caricaTraduzioniQt(*qApp));
+        QMessageBox domanda(QMessageBox::NoIcon, QStringLiteral("T"), QStringLiteral("Sei sicuro?"),
+                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok);
+        QCOMPARE(domanda.button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Sì"));
+        QCOMPARE(domanda.button(QMessageBox::No)->text().remove(u'&'), QStringLiteral("No"));
+        QLineEdit nome;
+        const std::unique_ptr<QMenu> menu(nome.createStandardContextMenu());
+        QStringList voci;
+        for (const QAction* voce : menu->actions())
+            voci.append(voce->text().remove(u'&').section(u'\t', 0, 0));
+        QVERIFY2(voci.contains(QStringLiteral("Annulla")) &&
+                     voci.contains(QStringLiteral("Incolla")),
+                 qPrintable(voci.join(u',')));
     }
 };
 

@@ -5,6 +5,7 @@ pacchetti=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-multimedia-dev libqt6sql6-sqlite qt6-image-formats-plugins libwmf-dev
   fonts-urw-base35 # the fonts libwmf draws text with
+  qt6-translations-l10n # the Italian texts of Qt's own buttons and menus
   clang-format-14 git desktop-file-utils appstream dpkg-dev file
 )
 mancanti=()
