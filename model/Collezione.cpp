@@ -45,6 +45,112 @@ bool eCommento(const QString& riga)
 
 } // namespace
 
+namespace {
+
+// Reads a collection text line by line. Outside a puzzle a line is blank, a comment or a name
+// (rigaNome); inside one it is a row of its picture (rigaDisegno). Each gives the fault of its
+// line, empty when there is none.
+class Lettore {
+public:
+    explicit Lettore(int lato) : m_lato(lato) {}
+
+    QString riga(const QString& riga)
+    {
+        return m_righeDisegno >= 0 ? rigaDisegno(riga) : rigaNome(riga);
+    }
+
+    // The fault of a text that ends here, empty when it is whole.
+    QString fine() const
+    {
+        if (m_righeDisegno < 0)
+            return {};
+        return QStringLiteral("il testo finisce, ma il disegno \"%1\" ha %2 righe invece di %3")
+            .arg(m_corrente.nome)
+            .arg(m_righeDisegno)
+            .arg(m_lato);
+    }
+
+    const QList<VoceCollezione>& voci() const { return m_voci; }
+
+private:
+    QString rigaDisegno(const QString& riga)
+    {
+        if (riga.isEmpty())
+            return QStringLiteral("il disegno \"%1\" ha %2 righe invece di %3")
+                .arg(m_corrente.nome)
+                .arg(m_righeDisegno)
+                .arg(m_lato);
+        if (riga.size() != m_lato)
+            return QStringLiteral("la riga del disegno ha %1 caratteri invece di %2")
+                .arg(riga.size())
+                .arg(m_lato);
+        for (const QChar c : riga) {
+            if (c != QLatin1Char('#') && c != QLatin1Char('.'))
+                return QStringLiteral("carattere '%1' non ammesso nel disegno (solo '#' e '.')")
+                    .arg(c);
+            m_corrente.pixel += c == QLatin1Char('#') ? QLatin1Char('1') : QLatin1Char('0');
+        }
+        if (++m_righeDisegno == m_lato) {
+            m_voci.append(m_corrente);
+            m_righeDisegno = -1;
+            m_attesaVuota = true;
+        }
+        return {};
+    }
+
+    QString rigaNome(const QString& riga)
+    {
+        if (riga.isEmpty()) {
+            m_attesaVuota = false;
+            return {};
+        }
+        if (m_attesaVuota) {
+            const bool altraRigaDisegno = std::all_of(riga.cbegin(), riga.cend(), [](QChar c) {
+                return c == QLatin1Char('#') || c == QLatin1Char('.');
+            });
+            const QString nome = m_voci.last().nome;
+            return altraRigaDisegno
+                       ? QStringLiteral("il disegno \"%1\" ha più di %2 righe")
+                             .arg(nome)
+                             .arg(m_lato)
+                       : QStringLiteral("manca la riga vuota dopo il disegno \"%1\"").arg(nome);
+        }
+        if (eCommento(riga))
+            return {};
+        if (QString errore = erroreNome(riga); !errore.isEmpty())
+            return errore;
+        m_nomiVisti.insert(riga);
+        m_corrente = VoceCollezione{riga, QString()};
+        m_corrente.pixel.reserve(m_lato * m_lato);
+        m_righeDisegno = 0;
+        return {};
+    }
+
+    QString erroreNome(const QString& riga) const
+    {
+        if (riga.at(0).isSpace())
+            return QStringLiteral("il nome non deve iniziare con uno spazio");
+        if (!riga.at(0).isLetter() || !riga.at(0).isUpper())
+            return QStringLiteral("atteso il nome di un disegno, con l'iniziale maiuscola");
+        if (riga.size() > LunghezzaMassimaNome)
+            return QStringLiteral("il nome \"%1\" supera %2 caratteri")
+                .arg(riga)
+                .arg(LunghezzaMassimaNome);
+        if (m_nomiVisti.contains(riga))
+            return QStringLiteral("il nome \"%1\" è ripetuto").arg(riga);
+        return {};
+    }
+
+    const int m_lato;
+    QList<VoceCollezione> m_voci;
+    QSet<QString> m_nomiVisti;
+    VoceCollezione m_corrente;
+    int m_righeDisegno = -1;    // picture rows read for the current puzzle; -1 outside a puzzle
+    bool m_attesaVuota = false; // a picture has just ended: a blank line must come next
+};
+
+} // namespace
+
 QList<VoceCollezione> leggiCollezione(const QString& testo, int lato, QString* errore)
 {
     auto rifiuta = [errore](int numeroRiga, const QString& motivo) {
@@ -65,89 +171,14 @@ QList<VoceCollezione> leggiCollezione(const QString& testo, int lato, QString* e
     if (!righe.isEmpty() && righe.last().isEmpty())
         righe.removeLast(); // the newline that ends the last line does not start another
 
-    QList<VoceCollezione> voci;
-    QSet<QString> nomiVisti;
-    VoceCollezione corrente;
-    int righeDisegno = -1;    // picture rows read for the current puzzle; -1 outside a puzzle
-    bool attesaVuota = false; // a picture has just ended: a blank line must come next
-
+    Lettore lettore(lato);
     for (int i = 0; i < righe.size(); ++i) {
-        const int numero = i + 1;
-        const QString riga = senzaSpaziFinali(righe.at(i));
-
-        if (righeDisegno >= 0) {
-            if (riga.isEmpty())
-                return rifiuta(numero, QStringLiteral("il disegno \"%1\" ha %2 righe invece di %3")
-                                           .arg(corrente.nome)
-                                           .arg(righeDisegno)
-                                           .arg(lato));
-            if (riga.size() != lato)
-                return rifiuta(numero, QStringLiteral("la riga del disegno ha %1 caratteri "
-                                                      "invece di %2")
-                                           .arg(riga.size())
-                                           .arg(lato));
-            for (const QChar c : riga) {
-                if (c == QLatin1Char('#'))
-                    corrente.pixel += QLatin1Char('1');
-                else if (c == QLatin1Char('.'))
-                    corrente.pixel += QLatin1Char('0');
-                else
-                    return rifiuta(numero, QStringLiteral("carattere '%1' non ammesso nel disegno "
-                                                          "(solo '#' e '.')")
-                                               .arg(c));
-            }
-            if (++righeDisegno == lato) {
-                voci.append(corrente);
-                righeDisegno = -1;
-                attesaVuota = true;
-            }
-            continue;
-        }
-
-        if (riga.isEmpty()) {
-            attesaVuota = false;
-            continue;
-        }
-        if (attesaVuota) {
-            const bool altraRigaDisegno = std::all_of(riga.cbegin(), riga.cend(), [](QChar c) {
-                return c == QLatin1Char('#') || c == QLatin1Char('.');
-            });
-            if (altraRigaDisegno)
-                return rifiuta(numero, QStringLiteral("il disegno \"%1\" ha più di %2 righe")
-                                           .arg(voci.last().nome)
-                                           .arg(lato));
-            return rifiuta(
-                numero,
-                QStringLiteral("manca la riga vuota dopo il disegno \"%1\"").arg(voci.last().nome));
-        }
-        if (eCommento(riga))
-            continue;
-
-        // A name line.
-        if (riga.at(0).isSpace())
-            return rifiuta(numero, QStringLiteral("il nome non deve iniziare con uno spazio"));
-        if (!riga.at(0).isLetter() || !riga.at(0).isUpper())
-            return rifiuta(numero, QStringLiteral("atteso il nome di un disegno, con "
-                                                  "l'iniziale maiuscola"));
-        if (riga.size() > LunghezzaMassimaNome)
-            return rifiuta(numero, QStringLiteral("il nome \"%1\" supera %2 caratteri")
-                                       .arg(riga)
-                                       .arg(LunghezzaMassimaNome));
-        if (nomiVisti.contains(riga))
-            return rifiuta(numero, QStringLiteral("il nome \"%1\" è ripetuto").arg(riga));
-        nomiVisti.insert(riga);
-        corrente = VoceCollezione{riga, QString()};
-        corrente.pixel.reserve(lato * lato);
-        righeDisegno = 0;
+        if (const QString guasto = lettore.riga(senzaSpaziFinali(righe.at(i))); !guasto.isEmpty())
+            return rifiuta(i + 1, guasto);
     }
-
-    if (righeDisegno >= 0)
-        return rifiuta(int(righe.size()), QStringLiteral("il testo finisce, ma il disegno \"%1\" "
-                                                         "ha %2 righe invece di %3")
-                                              .arg(corrente.nome)
-                                              .arg(righeDisegno)
-                                              .arg(lato));
-    return voci;
+    if (const QString guasto = lettore.fine(); !guasto.isEmpty())
+        return rifiuta(int(righe.size()), guasto);
+    return lettore.voci();
 }
 
 QList<VoceCollezione> collezioneIniziale(int lato)
