@@ -43,10 +43,6 @@ bool eCommento(const QString& riga)
     return riga.startsWith(QLatin1String("//"));
 }
 
-} // namespace
-
-namespace {
-
 // Reads a collection text line by line. Outside a puzzle a line is blank, a comment or a name
 // (rigaNome); inside one it is a row of its picture (rigaDisegno). Each gives the fault of its
 // line, empty when there is none.
