@@ -84,6 +84,8 @@ private:
     // Composition.
     void componi();
     void componiFigura();
+    void componiEtichette();
+    void componiImmagini();
     void componiRecord();
     void componiRichiesta();
 

@@ -56,34 +56,8 @@ void GridoraGame::componi()
     centraSulloSchermo(this);
 
     componiFigura();
-
-    m_c.tempoG = creaEtichetta(
-        this, {1920, 5160, 1815, 375}, testoOrario(0),
-        {.testo = Giallo, .punti = 18, .grassetto = true, .allineamento = Qt::AlignHCenter});
-    m_c.NomeFig =
-        creaEtichetta(this, {720, 4980, 3855, 255}, {},
-                      {.testo = Blu, .grassetto = true, .allineamento = Qt::AlignHCenter});
-    m_c.TempoR = creaEtichetta(this, {3840, 5280, 1095, 255}, testoOrario(SecondiTetto),
-                               {.testo = Azzurro,
-                                .grassetto = true,
-                                .sottolineato = true,
-                                .allineamento = Qt::AlignHCenter});
-    m_c.nomer = creaEtichetta(this, {360, 5280, 1455, 255}, {},
-                              {.testo = Ciano,
-                               .grassetto = true,
-                               .sottolineato = true,
-                               .allineamento = Qt::AlignHCenter});
-    for (Etichetta* nascosta : {m_c.NomeFig, m_c.TempoR, m_c.nomer})
-        nascosta->hide();
-
-    m_c.Image2[0] = immagine(this, {50, 5190, 375, 375});
-    m_c.Image2[1] = immagine(this, {4920, 5190, 375, 375});
-    m_c.Image3 = immagine(this, {4800, 4000, 375, 975});
-    m_c.Image3->setImmagine(risorse::pulsanteRecord());
-    connect(m_c.Image3, &Immagine::rilasciata, this, [this](Qt::MouseButton pulsante) {
-        if (pulsante == Qt::LeftButton)
-            close();
-    });
+    componiEtichette();
+    componiImmagini();
 
     auto* Shape7 = creaForma(this, {0, 5160, 5415, 495}, QColor(0xFF, 0x80, 0x80));
     auto* Shape4 = creaForma(this, {60, 60, 4755, 4935}, std::nullopt);
@@ -113,6 +87,53 @@ void GridoraGame::componi()
             m_c.Image2[0], Shape7,
             Shape4});
     m_c.boxfig->lower();
+}
+
+// The labels under the board: the clock, the puzzle's name and the record, the last three hidden
+// until there is something to show.
+void GridoraGame::componiEtichette()
+{
+    struct Voce {
+        Etichetta* Controlli::*campo;
+        QRect twips;
+        QString caption;
+        StileEtichetta stile;
+    };
+    const StileEtichetta centrato = {.grassetto = true, .allineamento = Qt::AlignHCenter};
+    StileEtichetta orologio = centrato;
+    orologio.testo = Giallo;
+    orologio.punti = 18;
+    StileEtichetta nome = centrato;
+    nome.testo = Blu;
+    StileEtichetta tempoRecord = centrato;
+    tempoRecord.testo = Azzurro;
+    tempoRecord.sottolineato = true;
+    StileEtichetta titolare = tempoRecord;
+    titolare.testo = Ciano;
+    const std::array<Voce, 4> etichette = {{
+        {&Controlli::tempoG, {1920, 5160, 1815, 375}, testoOrario(0), orologio},
+        {&Controlli::NomeFig, {720, 4980, 3855, 255}, {}, nome},
+        {&Controlli::TempoR, {3840, 5280, 1095, 255}, testoOrario(SecondiTetto), tempoRecord},
+        {&Controlli::nomer, {360, 5280, 1455, 255}, {}, titolare},
+    }};
+    for (const Voce& v : etichette) {
+        m_c.*v.campo = creaEtichetta(this, v.twips, v.caption, v.stile);
+        if (v.campo != &Controlli::tempoG)
+            (m_c.*v.campo)->hide();
+    }
+}
+
+// The two icons beside the clock and the green button that closes the window.
+void GridoraGame::componiImmagini()
+{
+    m_c.Image2[0] = immagine(this, {50, 5190, 375, 375});
+    m_c.Image2[1] = immagine(this, {4920, 5190, 375, 375});
+    m_c.Image3 = immagine(this, {4800, 4000, 375, 975});
+    m_c.Image3->setImmagine(risorse::pulsanteRecord());
+    connect(m_c.Image3, &Immagine::rilasciata, this, [this](Qt::MouseButton pulsante) {
+        if (pulsante == Qt::LeftButton)
+            close();
+    });
 }
 
 // The figure box at the top-left corner, with the preview drawn inside it.
