@@ -109,6 +109,8 @@ protected:
 private:
     // Composition.
     void componi();
+    void componiNavigazione();
+    void componiTitoli();
     void componiLegenda();
     void componiLati();
     void collega();

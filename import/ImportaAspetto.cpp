@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QStringListModel>
 #include <QTreeWidget>
+#include <array>
 
 namespace gridora {
 
@@ -62,6 +63,30 @@ void Importa::componi()
     m_c.Frame1 = cornice(this, {6480, 2400, 1095, 1095}, QStringLiteral("Griglia"));
     componiLati();
 
+    componiNavigazione();
+    m_c.test = new TelaAnteprima(this);
+    posiziona(m_c.test, 4560, 360, 1815, 1815);
+    m_c.risultato = new RisultatoConversione(this);
+    posiziona(m_c.risultato, 4560, 2640, 1815, 1815);
+    m_c.errore = creaEtichetta(
+        this, {4680, 840, 1575, 735}, QStringLiteral("Immagine NON Valida"),
+        {.testo = Rosso, .punti = 12, .grassetto = true, .allineamento = Qt::AlignHCenter});
+    m_c.errore->setWordWrap(true);
+    m_c.errore->hide();
+
+    componiTitoli();
+    m_c.Shape1 = creaForma(this, {4560, 360, 1815, 1815}, std::nullopt);
+    m_c.Shape3 = creaForma(this, {2160, 4250, 2175, 255}, Qt::black);
+
+    impila({m_c.Frame2, m_c.Frame1, m_c.File1, m_c.Drive1, m_c.Dir1, m_c.test, m_c.risultato,
+            m_c.errore, m_c.Label2, m_c.Label1, m_c.Importami, m_c.Shape1, m_c.Shape3});
+    setTabOrder(m_c.Drive1, m_c.Dir1);
+    setTabOrder(m_c.Dir1, m_c.File1);
+}
+
+// The drive list, the folder tree and the file list at the left.
+void Importa::componiNavigazione()
+{
     m_c.File1 = lista<QListView>(this, {2040, 120, 2415, 3990});
     m_file = new QStringListModel(this);
     m_c.File1->setModel(m_file);
@@ -78,39 +103,34 @@ void Importa::componi()
     m_c.Dir1->setRootIsDecorated(false);
     m_c.Dir1->setItemsExpandable(false); // folders open by activation, one level at a time
     m_c.Dir1->setExpandsOnDoubleClick(false);
+}
 
-    m_c.test = new TelaAnteprima(this);
-    posiziona(m_c.test, 4560, 360, 1815, 1815);
-    m_c.risultato = new RisultatoConversione(this);
-    posiziona(m_c.risultato, 4560, 2640, 1815, 1815);
-    m_c.errore = creaEtichetta(
-        this, {4680, 840, 1575, 735}, QStringLiteral("Immagine NON Valida"),
-        {.testo = Rosso, .punti = 12, .grassetto = true, .allineamento = Qt::AlignHCenter});
-    m_c.errore->setWordWrap(true);
-    m_c.errore->hide();
-
-    const StileEtichetta titolo = {
-        .grassetto = true, .allineamento = Qt::AlignHCenter, .bordo = true};
-    StileEtichetta risultato = titolo;
-    risultato.sfondo = Azzurro;
-    m_c.Label2 = creaEtichetta(this, {4560, 2400, 1815, 255},
-                               QStringLiteral("Bitmap %1x%1").arg(m_lato), risultato);
-    StileEtichetta immagine = titolo;
-    immagine.sfondo = Rosa;
-    m_c.Label1 = creaEtichetta(this, {4560, 120, 1815, 255}, QStringLiteral("Immagine"), immagine);
-    StileEtichetta pulsanteStile = titolo;
-    pulsanteStile.sfondo = QColor(Qt::white);
+// The titles of the preview and of the result, and the convert button.
+void Importa::componiTitoli()
+{
+    struct Voce {
+        Etichetta* Controlli::*campo;
+        QRect twips;
+        QString caption;
+        QColor sfondo;
+    };
+    const std::array<Voce, 2> titoli = {{
+        {&Controlli::Label2,
+         {4560, 2400, 1815, 255},
+         QStringLiteral("Bitmap %1x%1").arg(m_lato),
+         Azzurro},
+        {&Controlli::Label1, {4560, 120, 1815, 255}, QStringLiteral("Immagine"), Rosa},
+    }};
+    StileEtichetta stile = {.grassetto = true, .allineamento = Qt::AlignHCenter, .bordo = true};
+    for (const Voce& v : titoli) {
+        stile.sfondo = v.sfondo;
+        m_c.*v.campo = creaEtichetta(this, v.twips, v.caption, stile);
+    }
+    stile.sfondo = QColor(Qt::white);
     m_c.Importami = creaEtichetta<EtichettaPulsante>(this, {2040, 4200, 2415, 255},
-                                                     QStringLiteral("Trasforma"), pulsanteStile);
+                                                     QStringLiteral("Trasforma"), stile);
     coloriPulsante(false);
     m_c.Importami->setEnabled(false);
-    m_c.Shape1 = creaForma(this, {4560, 360, 1815, 1815}, std::nullopt);
-    m_c.Shape3 = creaForma(this, {2160, 4250, 2175, 255}, Qt::black);
-
-    impila({m_c.Frame2, m_c.Frame1, m_c.File1, m_c.Drive1, m_c.Dir1, m_c.test, m_c.risultato,
-            m_c.errore, m_c.Label2, m_c.Label1, m_c.Importami, m_c.Shape1, m_c.Shape3});
-    setTabOrder(m_c.Drive1, m_c.Dir1);
-    setTabOrder(m_c.Dir1, m_c.File1);
 }
 
 // Three mouse pictograms, one above the other, the pressed part of each in red: the left button
