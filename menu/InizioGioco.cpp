@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <array>
 
 namespace gridora {
 
@@ -41,63 +42,109 @@ void InizioGioco::componi()
     setMouseTracking(true);
 
     auto* Shape1 = creaForma(this, {1920, 960, 1935, 615}, QColor(0xC0, 0xC0, 0xC0));
-    const auto immagine = [this](QRect twips, const char* nome, const QString& suggerimento) {
-        auto* picture = new Immagine(this);
-        posiziona(picture, twips.x(), twips.y(), twips.width(), twips.height());
-        picture->setImmagine(risorse::immagine(QString::fromLatin1(nome)));
-        picture->setBordo(true);
-        picture->setToolTip(suggerimento);
-        picture->setMouseTracking(true);
-        return picture;
-    };
-    logo = new Immagine(this);
-    sposta(logo, 0, 0);
-    logo->setAdatta(false); // the title keeps its own size, clipped at the right edge
-    logo->setImmagine(risorse::immagine(u"LOGO"));
-    logo->setBordo(true);
-    facile1 = immagine({240, 1200, 1575, 375}, "FACILE", QStringLiteral("Schema 5x5"));
-    medio1 = immagine({240, 1680, 1575, 375}, "MEDIO", QStringLiteral("Schema 10x10"));
-    difficile1 = immagine({240, 2160, 1575, 375}, "DIFFICILE", QStringLiteral("Schema 15x15"));
-    Libero = immagine({2160, 1080, 1575, 375}, "LIBERO",
-                      QStringLiteral("Importa, disegna, carica, salva Immagini"));
-
-    const auto evidenziazione = [this](QRect twips) {
-        auto* forma = creaForma(this, twips, std::nullopt, false);
-        forma->setInverti(true);
-        forma->hide();
-        return forma;
-    };
-    facile2 = evidenziazione({240, 1200, 1575, 375});
-    medio2 = evidenziazione({240, 1680, 1575, 375});
-    difficile2 = evidenziazione({240, 2160, 1575, 375});
-    libero2 = evidenziazione({2160, 1080, 1575, 375});
-
+    componiPulsanti();
     auto* Shape2 = creaForma(this, {0, 2640, 3900, 380}, QColor(0xC0, 0xC0, 0xFF), false);
     auto* Line1 = new Linea(this);
     Line1->setEstremi(0, 2640, 3840, 2640);
     Label1 = creaEtichetta(this, {0, 2640, 3855, 375}, QStringLiteral("Istruzioni"),
                            {.punti = 13.5, .allineamento = Qt::AlignHCenter});
-
-    const auto opzione = [this](QRect twips, const QString& testo, const QString& suggerimento) {
-        auto* box = new QCheckBox(testo, this);
-        posiziona(box, twips.x(), twips.y(), twips.width(), twips.height());
-        box->setFont(carattere(8.25, true));
-        box->setToolTip(suggerimento);
-        return box;
-    };
-    NoX = opzione({2280, 1680, 1695, 255}, QStringLiteral("Senza X"),
-                  QStringLiteral("Gioca senza mettere le X nelle caselle inutili"));
-    NoErrori = opzione({2280, 1920, 1575, 255}, QStringLiteral("Senza Errori"),
-                       QStringLiteral("Nessun controllo sugli errori (Difficile)"));
-    NoAudio = opzione({2280, 2160, 1575, 255}, QStringLiteral("NO AUDIO"), {});
+    componiOpzioni();
 
     impila({NoAudio, NoErrori, NoX, Label1, Line1, Shape2, libero2, difficile2, medio2, facile2,
             Libero, difficile1, medio1, facile1, logo, Shape1});
-
     for (QWidget* controllo : std::initializer_list<QWidget*>{
              facile1, medio1, difficile1, Libero, Label1, NoX, NoErrori, NoAudio, logo}) {
         controllo->installEventFilter(this);
     }
+    collega();
+}
+
+// The title, the four pictures that open a game or the editor, and the inverting highlight over
+// each of them.
+void InizioGioco::componiPulsanti()
+{
+    logo = new Immagine(this);
+    sposta(logo, 0, 0);
+    logo->setAdatta(false); // the title keeps its own size, clipped at the right edge
+    logo->setImmagine(risorse::immagine(u"LOGO"));
+    logo->setBordo(true);
+
+    struct Voce {
+        Immagine* InizioGioco::*picture;
+        Forma* InizioGioco::*evidenziazione;
+        QRect twips;
+        const char* immagine;
+        const char* suggerimento;
+    };
+    static constexpr std::array<Voce, 4> pulsanti = {{
+        {&InizioGioco::facile1,
+         &InizioGioco::facile2,
+         {240, 1200, 1575, 375},
+         "FACILE",
+         "Schema 5x5"},
+        {&InizioGioco::medio1,
+         &InizioGioco::medio2,
+         {240, 1680, 1575, 375},
+         "MEDIO",
+         "Schema 10x10"},
+        {&InizioGioco::difficile1,
+         &InizioGioco::difficile2,
+         {240, 2160, 1575, 375},
+         "DIFFICILE",
+         "Schema 15x15"},
+        {&InizioGioco::Libero,
+         &InizioGioco::libero2,
+         {2160, 1080, 1575, 375},
+         "LIBERO",
+         "Importa, disegna, carica, salva Immagini"},
+    }};
+    for (const Voce& v : pulsanti) {
+        auto* picture = new Immagine(this);
+        posiziona(picture, v.twips.x(), v.twips.y(), v.twips.width(), v.twips.height());
+        picture->setImmagine(risorse::immagine(QString::fromLatin1(v.immagine)));
+        picture->setBordo(true);
+        picture->setToolTip(QString::fromLatin1(v.suggerimento));
+        picture->setMouseTracking(true);
+        this->*v.picture = picture;
+        auto* forma = creaForma(this, v.twips, std::nullopt, false);
+        forma->setInverti(true);
+        forma->hide();
+        this->*v.evidenziazione = forma;
+    }
+}
+
+// The three game options.
+void InizioGioco::componiOpzioni()
+{
+    struct Voce {
+        QCheckBox* InizioGioco::*campo;
+        QRect twips;
+        const char* testo;
+        const char* suggerimento;
+    };
+    static constexpr std::array<Voce, 3> opzioni = {{
+        {&InizioGioco::NoX,
+         {2280, 1680, 1695, 255},
+         "Senza X",
+         "Gioca senza mettere le X nelle caselle inutili"},
+        {&InizioGioco::NoErrori,
+         {2280, 1920, 1575, 255},
+         "Senza Errori",
+         "Nessun controllo sugli errori (Difficile)"},
+        {&InizioGioco::NoAudio, {2280, 2160, 1575, 255}, "NO AUDIO", ""},
+    }};
+    for (const Voce& v : opzioni) {
+        auto* box = new QCheckBox(QString::fromLatin1(v.testo), this);
+        posiziona(box, v.twips.x(), v.twips.y(), v.twips.width(), v.twips.height());
+        box->setFont(carattere(8.25, true));
+        box->setToolTip(QString::fromLatin1(v.suggerimento));
+        this->*v.campo = box;
+    }
+}
+
+// A left click on a picture opens its window; on "Istruzioni", the instructions.
+void InizioGioco::collega()
+{
     for (const auto& [picture, lato] :
          {std::pair{facile1, 5}, std::pair{medio1, 10}, std::pair{difficile1, 15}}) {
         connect(picture, &Immagine::rilasciata, this, [this, l = lato](Qt::MouseButton b) {

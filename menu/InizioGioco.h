@@ -55,6 +55,9 @@ protected:
 
 private:
     void componi();
+    void componiPulsanti();
+    void componiOpzioni();
+    void collega();
     // Pointer feedback for what lies under the pointer: the window's pointer, the highlight
     // shown, the colour of "Istruzioni".
     void puntatoreSopra(QWidget* controllo);
