@@ -33,7 +33,8 @@ const QColor Rosa(0xFF, 0xC0, 0xC0);
 
 } // namespace
 
-Gridora::Gridora(const Servizi& servizi, QWidget* genitore) : QWidget(genitore), m_servizi(servizi)
+Gridora::Gridora(const Servizi& servizi, ImportazioneEditor& importazione, QWidget* genitore)
+    : QWidget(genitore), m_servizi(servizi), m_importazione(importazione)
 {
     componi();
     setFixedSize(px(LarghezzaStretta), px(Altezza));
@@ -45,15 +46,27 @@ Gridora::Gridora(const Servizi& servizi, QWidget* genitore) : QWidget(genitore),
     m_tavoliere->area()->setFocusPolicy(Qt::TabFocus);
     setTabOrder(m_c.Nome, m_tavoliere->area());
     m_c.Nome->installEventFilter(this);
+    // The side last chosen in the image import.
+    const int lato = importazione.sessione().lato;
+    const int indice = lato == 15 ? 2 : lato == 10 ? 1 : 0;
     {
         const QSignalBlocker senzaEventi(m_lati);
-        m_c.Option1[0]->setChecked(true);
+        m_c.Option1[indice]->setChecked(true);
     }
-    Option1_Click(0);
+    Option1_Click(indice);
     collega();
 }
 
-Gridora::~Gridora() = default;
+// The import window stays for the next opening; one still on show closes as its user would
+// close it, with no editor left to come back to.
+Gridora::~Gridora()
+{
+    if (m_importa) {
+        m_importa->disconnect(this);
+        if (m_importa->isVisible())
+            m_importa->close();
+    }
+}
 
 // The size choice: the side's empty board, the count of its puzzles for the default name, and
 // the drawing mode.

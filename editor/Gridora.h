@@ -12,7 +12,7 @@
 // Ctrl+Z undoes a drawing change, Ctrl+Y or Ctrl+Shift+Z redoes it, wherever the focus is but in
 // the name box, whose own text they undo and redo.
 
-#include "import/SessioneImportazione.h"
+#include "editor/ImportazioneEditor.h"
 #include "model/Archivio.h"
 #include "model/DisegnoEditor.h"
 #include "widgets/Servizi.h"
@@ -42,7 +42,8 @@ class Gridora : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Gridora(const Servizi& servizi, QWidget* genitore = nullptr);
+    // `importazione` outlives the window: the editor opens at the side last chosen there.
+    Gridora(const Servizi& servizi, ImportazioneEditor& importazione, QWidget* genitore = nullptr);
     ~Gridora() override;
 
     // The controls by their names, for pictures of the window and for tests that look at it.
@@ -74,10 +75,10 @@ public:
     // drawing of another side first chooses that side. False, and nothing changes, for a string
     // that is not a drawing of that side.
     bool riceviImportazione(const QString& pixel, int lato);
-    // The import window, once "Importa Immagine" has opened it.
-    Importa* importa() const { return m_importa.get(); }
-    // Where the import browses (the design's `disco` and `dy`) and the side it converts to.
-    SessioneImportazione& sessioneImportazione() { return m_sessione; }
+    // The import window, once "Importa Immagine" has opened it (in this opening or an earlier one).
+    Importa* importa() const { return m_importazione.fatta(); }
+    // Where the import browses (`disco` and `dy`) and the side it converts to.
+    SessioneImportazione& sessioneImportazione() { return m_importazione.sessione(); }
 
 protected:
     void mouseMoveEvent(QMouseEvent* evento) override;
@@ -121,7 +122,8 @@ private:
     void Command1_Click();
     void Command2_Click();
     void Lista_Click(int riga);
-    void Ricarica(int Selezione);
+    void Ricarica(int Selezione, const Disegno& scelto);
+    void selezionaInElenco(int riga);
     void Nome_Change();
     void Command5_Click();
     void Command4_Click();
@@ -136,8 +138,8 @@ private:
     Controlli m_c;
     Tavoliere* m_tavoliere = nullptr;
     std::unique_ptr<RipetizioneColonna> m_ripetizione;
-    SessioneImportazione m_sessione; // the import's side and browsing, for the editor's life
-    std::unique_ptr<Importa> m_importa;
+    ImportazioneEditor& m_importazione; // the import window and its session, for the whole run
+    Importa* m_importa = nullptr;       // the import window, once connected to this editor
     QButtonGroup* m_lati = nullptr;
     std::array<EtichettaPulsante*, 6> m_pulsanti{};
 
@@ -147,8 +149,9 @@ private:
     bool m_modoLista = false;           // the list is shown and one of its puzzles selected
     QStringListModel* m_nomi = nullptr; // the names the list shows
     QList<VoceElenco> m_righe;          // the rows behind the list, in its order
-    bool m_riempiendo = false;          // the list is being filled: no selection counts yet
+    bool m_riempiendo = false;          // the program moves the list's selection: no click
     int m_indiceScelto = -1;            // list position of the selected puzzle
+    QString m_pixelScelto;              // the selected puzzle's drawing, as read
     // A press on a cell waits for its release or for the first cell a drag enters.
     int m_rigaPremuta = 0;
     int m_colonnaPremuta = 0;

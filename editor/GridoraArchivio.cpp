@@ -1,7 +1,9 @@
 // Puzzle management: saving the drawing with the duplicate checks, the list of the side's
 // puzzles, the name box, modifying and deleting the selected puzzle. Every write addresses its
 // row by identity; a write the database refuses is reported and leaves the board and the name
-// box as they were.
+// box as they were. The list's selection, the board and the name box always show the same row:
+// a row whose reading fails is reported and leaves all three as they were. Only the buttons and
+// the list reach the database; typing and drawing never wait for it.
 
 #include "editor/Gridora.h"
 #include "model/Salvataggio.h"
@@ -83,14 +85,24 @@ void Gridora::Command2_Click()
     caricaElenco(0);
 }
 
-// Fills the list from the database and selects a position of it (the last one when the list is
-// shorter). With no puzzle of the side, the editor stays in drawing mode on an empty board.
+// Fills the list from the database and shows the puzzle at a position of it (the last one when
+// the list is shorter). Nothing changes when a reading fails. With no puzzle of the side the
+// list empties and the editor draws on, with the board and the name box as they were.
 void Gridora::caricaElenco(int posizione)
 {
     const Esito<QList<VoceElenco>> righe = m_servizi.archivio.nomi(lato());
     if (!righe.ok()) {
         avvisaArchivio(TitoloArchivio, righe.stato);
         return;
+    }
+    const int riga = std::clamp(posizione, 0, std::max(int(righe.valore.size()) - 1, 0));
+    Esito<Disegno> letto;
+    if (!righe.valore.isEmpty()) {
+        letto = m_servizi.archivio.carica(lato(), righe.valore[riga].id);
+        if (!letto.ok()) {
+            avvisaArchivio(TitoloArchivio, letto.stato);
+            return;
+        }
     }
     m_righe = righe.valore;
     m_indiceScelto = -1;
@@ -100,45 +112,41 @@ void Gridora::caricaElenco(int posizione)
         nomi.append(voce.nome);
     m_riempiendo = true;
     m_nomi->setStringList(nomi);
-    if (!m_righe.isEmpty()) {
-        const QModelIndex scelto = m_nomi->index(std::clamp(posizione, 0, int(m_righe.size()) - 1));
-        m_c.Lista->setCurrentIndex(scelto);
-        m_c.Lista->scrollTo(scelto);
-    }
     m_riempiendo = false;
     if (m_righe.isEmpty()) {
         modoDisegno();
-        m_disegno.setLato(lato());
-        impostaNome({});
-        mostraDisegno();
         return;
     }
+    selezionaInElenco(riga);
     modoElenco();
-    Lista_Click(m_c.Lista->currentIndex().row());
+    Ricarica(riga, letto.valore);
 }
 
+// A row chosen in the list. Its drawing is read now: the list holds names only.
 void Gridora::Lista_Click(int riga)
 {
     if (riga < 0 || riga >= m_righe.size())
         return;
+    const Esito<Disegno> letto = m_servizi.archivio.carica(lato(), m_righe[riga].id);
+    if (!letto.ok()) {
+        avvisaArchivio(TitoloArchivio, letto.stato);
+        // The highlight goes back to the row on show once the list has handled the click.
+        QMetaObject::invokeMethod(
+            this, [this] { selezionaInElenco(m_indiceScelto); }, Qt::QueuedConnection);
+        return;
+    }
+    Ricarica(riga, letto.valore);
+}
+
+// The puzzle read from a row of the list on the board, its name in the name box.
+void Gridora::Ricarica(int Selezione, const Disegno& scelto)
+{
+    m_indiceScelto = Selezione;
     m_c.DelF->setEnabled(true);
     for (int i = 0; i < LatoMassimo; ++i)
         m_tavoliere->setBordoIndizioColonna(i, false);
-    m_indiceScelto = riga;
-    Ricarica(riga);
-}
-
-// The puzzle at a list position on the board, its name in the name box. The list holds names
-// only; the drawing is read when its row is chosen.
-void Gridora::Ricarica(int Selezione)
-{
-    const Esito<Disegno> letto = m_servizi.archivio.carica(lato(), m_righe[Selezione].id);
-    if (!letto.ok()) {
-        avvisaArchivio(TitoloArchivio, letto.stato);
-        return;
-    }
-    const Disegno& scelto = letto.valore;
     m_disegno.carica(scelto.pixel);
+    m_pixelScelto = m_disegno.pixel();
     {
         // A stored puzzle's name: the name box check would find it.
         const QSignalBlocker senzaEventi(m_c.Nome);
@@ -147,14 +155,29 @@ void Gridora::Ricarica(int Selezione)
     mostraDisegno();
 }
 
+// Moves the list's highlight to a row without counting as a click.
+void Gridora::selezionaInElenco(int riga)
+{
+    if (riga < 0 || riga >= m_nomi->rowCount())
+        return;
+    const QModelIndex indice = m_nomi->index(riga);
+    m_riempiendo = true;
+    m_c.Lista->setCurrentIndex(indice);
+    m_c.Lista->scrollTo(indice);
+    m_riempiendo = false;
+}
+
 // The name box changed. While a puzzle of the list is selected, the editor goes back to drawing
-// once neither the name nor the drawing is one of the side's stored puzzles.
+// once neither the name is one of the list's nor the drawing is the selected puzzle's. It decides
+// from what the list and the selection have already read, so typing never waits for the file.
 void Gridora::Nome_Change()
 {
     if (m_modoLista) {
-        const Esito<QList<Disegno>> trovati =
-            m_servizi.archivio.cercaNomeOPixel(lato(), m_c.Nome->text(), m_disegno.pixel());
-        if (trovati.ok() && trovati.valore.isEmpty())
+        const QString nome = m_c.Nome->text();
+        const bool nomeElencato =
+            std::any_of(m_righe.cbegin(), m_righe.cend(),
+                        [&nome](const VoceElenco& v) { return v.nome == nome; });
+        if (!nomeElencato && m_disegno.pixel() != m_pixelScelto)
             modoDisegno();
     }
     aggiornaModifica();
@@ -171,8 +194,9 @@ void Gridora::Command5_Click()
     const QString testo =
         conAvvisoUnicita(QStringLiteral("Modifico il disegno:") + scelto.nome + u'?');
     if (m_servizi.messaggi.domanda(this, QStringLiteral("CONFERMA MODIFICA"), testo)) {
+        const QString nome = nomeDaModificare(scelto.nome, m_c.Nome->text());
         const EsitoArchivio esito =
-            m_servizi.archivio.modifica(lato(), scelto.id, m_c.Nome->text(), m_disegno.pixel());
+            m_servizi.archivio.modifica(lato(), scelto.id, nome, m_disegno.pixel());
         if (!esito.ok()) {
             avvisaArchivio(QStringLiteral("DISEGNO NON MODIFICATO"), esito);
             return;
@@ -199,6 +223,11 @@ void Gridora::Command4_Click()
     m_servizi.messaggi.avviso(this, QStringLiteral("OK"),
                               QStringLiteral("Disegno: ") + nome + QStringLiteral(" eliminato"));
     caricaElenco(0);
+    if (m_righe.isEmpty()) { // that was the last one: an empty board to draw on
+        m_disegno.setLato(lato());
+        impostaNome({});
+        mostraDisegno();
+    }
 }
 
 // A drawing with no filled cell would be a puzzle that no game can finish.

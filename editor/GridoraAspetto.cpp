@@ -16,6 +16,7 @@
 #include <QListView>
 #include <QRadioButton>
 #include <QStringListModel>
+#include <QValidator>
 
 namespace gridora {
 
@@ -23,6 +24,17 @@ namespace {
 
 const QColor Rosa(0xFF, 0xC0, 0xC0);
 const QColor Grigio(0x80, 0x80, 0x80);
+
+// The name box takes at most LunghezzaMassimaNome characters as a person sees them: a key or a
+// paste that would go past them is refused whole, so no character is ever cut in two.
+class LimiteNome : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& testo, int& /*posizione*/) const override
+    {
+        return caratteriNome(testo) <= LunghezzaMassimaNome ? Acceptable : Invalid;
+    }
+};
 
 QWidget* cornice(QWidget* contenitore, QRect twips)
 {
@@ -98,7 +110,7 @@ void Gridora::componiNome()
     m_c.Nome = new QLineEdit(m_c.modnome);
     posiziona(m_c.Nome, 720, 0, 2775, 285);
     m_c.Nome->setFont(carattere(8.25));
-    m_c.Nome->setMaxLength(LunghezzaMassimaNome);
+    m_c.Nome->setValidator(new LimiteNome(m_c.Nome));
     creaEtichetta(m_c.modnome, {0, 0, 735, 255}, QStringLiteral("Nome:"),
                   {.punti = 9.75, .grassetto = true, .allineamento = Qt::AlignRight});
 }

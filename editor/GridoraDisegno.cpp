@@ -3,6 +3,7 @@
 // Record".
 
 #include "editor/Gridora.h"
+#include "model/Salvataggio.h"
 #include "widgets/Anteprima.h"
 #include "widgets/Etichetta.h"
 #include "widgets/RipetizioneColonna.h"
@@ -184,11 +185,14 @@ void Gridora::disegnoCambiato()
 }
 
 // "Modifica Record" has something to store while a puzzle of the list is selected and the board
-// or the name box differs from it.
+// or the name it would store differs from it.
 void Gridora::aggiornaModifica()
 {
-    const bool attivo = selezioneValida() && (m_disegno.modificato() ||
-                                              m_c.Nome->text() != m_righe[m_indiceScelto].nome);
+    const auto nomeCambiato = [this] {
+        const QString& memorizzato = m_righe[m_indiceScelto].nome;
+        return nomeDaModificare(memorizzato, m_c.Nome->text()) != memorizzato;
+    };
+    const bool attivo = selezioneValida() && (m_disegno.modificato() || nomeCambiato());
     m_c.ModF->setEnabled(attivo);
 }
 

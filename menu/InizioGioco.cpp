@@ -181,7 +181,7 @@ void InizioGioco::apriGioco(int lato)
 void InizioGioco::apriEditor()
 {
     if (!figlia())
-        m_figlia.apri(new Gridora(m_servizi));
+        m_figlia.apri(new Gridora(m_servizi, m_importazione));
 }
 
 void InizioGioco::apriIstruzioni()

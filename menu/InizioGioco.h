@@ -4,6 +4,7 @@
 // It stays above the other windows, hides while one of them is open and ends the program when
 // closed.
 
+#include "editor/ImportazioneEditor.h"
 #include "menu/FinestraFiglia.h"
 #include "widgets/Servizi.h"
 
@@ -64,6 +65,7 @@ private:
     void evidenzia(Forma* evidenziazione);
 
     const Servizi& m_servizi;
+    ImportazioneEditor m_importazione{m_servizi}; // the editor's image import, for the whole run
     FinestraFiglia m_figlia{this};
 };
 

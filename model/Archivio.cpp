@@ -142,13 +142,30 @@ private:
 
 using Valori = QList<QVariant>;
 
+// A value as the file can hold it: the file keeps text in UTF-8, where half a character (a lone
+// surrogate) has no place, so such a half becomes the replacement character.
+QVariant valoreIntegro(const QVariant& valore)
+{
+    if (valore.typeId() != QMetaType::QString)
+        return valore;
+    QString testo = valore.toString();
+    for (qsizetype i = 0; i < testo.size(); ++i) {
+        if (testo.at(i).isHighSurrogate() && i + 1 < testo.size() &&
+            testo.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (testo.at(i).isSurrogate())
+            testo[i] = QChar::ReplacementCharacter;
+    }
+    return testo;
+}
+
 // Prepares and runs one statement with its values bound in order.
 EsitoArchivio esegui(QSqlQuery& query, const QString& testo, const Valori& valori = {})
 {
     if (!query.prepare(testo))
         return errore(query.lastError());
     for (const QVariant& valore : valori)
-        query.addBindValue(valore);
+        query.addBindValue(valoreIntegro(valore));
     if (!query.exec())
         return errore(query.lastError());
     return {};

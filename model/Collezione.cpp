@@ -128,7 +128,7 @@ private:
             return QStringLiteral("il nome non deve iniziare con uno spazio");
         if (!riga.at(0).isLetter() || !riga.at(0).isUpper())
             return QStringLiteral("atteso il nome di un disegno, con l'iniziale maiuscola");
-        if (riga.size() > LunghezzaMassimaNome)
+        if (caratteriNome(riga) > LunghezzaMassimaNome)
             return QStringLiteral("il nome \"%1\" supera %2 caratteri")
                 .arg(riga)
                 .arg(LunghezzaMassimaNome);

@@ -16,9 +16,19 @@ bool stessoNome(const QString& a, const QString& b)
     return QString::compare(a, b, Qt::CaseInsensitive) == 0;
 }
 
+namespace {
+
+// A typed name as a save stores it.
+QString nomeDigitato(const QString& digitato)
+{
+    return taglioNome(nomeProprio(digitato.trimmed())).trimmed();
+}
+
+} // namespace
+
 Verdetto verdettoSalvataggio(const QList<Disegno>& righe, const QString& nome, const QString& pixel)
 {
-    const QString cercato = nomeVuoto(nome) ? QString() : nomeProprio(nome);
+    const QString cercato = nomeVuoto(nome) ? QString() : nomeDigitato(nome);
     Verdetto verdetto = Verdetto::Libero;
     for (const Disegno& riga : righe) {
         const bool stessoNomeRiga = !cercato.isEmpty() && stessoNome(cercato, riga.nome);
@@ -54,7 +64,14 @@ QString nomeDaSalvare(const QList<Disegno>& righe, const QString& digitato, int 
 {
     if (nomeVuoto(digitato))
         return nomePredefinito(righe, numeroDisegni);
-    return nomeProprio(digitato);
+    return nomeDigitato(digitato);
+}
+
+QString nomeDaModificare(const QString& memorizzato, const QString& digitato)
+{
+    if (nomeVuoto(digitato))
+        return memorizzato;
+    return taglioNome(digitato.trimmed()).trimmed();
 }
 
 QString avvisoUnicita(Unicita unicita)

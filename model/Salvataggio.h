@@ -26,8 +26,8 @@ bool nomeVuoto(const QString& nome);
 bool stessoNome(const QString& a, const QString& b);
 
 // The duplicate check of a save over the rows of the side, in row order: each row that has the
-// name, the drawing or both decides in turn, so the last of them gives the verdict. An empty
-// name matches no row: the drawing will be stored under a free default name.
+// name the save would store, the drawing or both decides in turn, so the last of them gives the
+// verdict. An empty name matches no row: the drawing will be stored under a free default name.
 Verdetto verdettoSalvataggio(const QList<Disegno>& righe, const QString& nome,
                              const QString& pixel);
 
@@ -35,9 +35,13 @@ Verdetto verdettoSalvataggio(const QList<Disegno>& righe, const QString& nome,
 // above it whose name no row has.
 QString nomePredefinito(const QList<Disegno>& righe, int numeroDisegni);
 
-// The name a save stores: the typed one in proper case, or the default name when the name box
-// is empty.
+// The name a save stores: the typed one without its outer blanks, in proper case and within the
+// length limit, or the default name when the name box is empty.
 QString nomeDaSalvare(const QList<Disegno>& righe, const QString& digitato, int numeroDisegni);
+
+// The name a modification stores: the typed one without its outer blanks and within the length
+// limit, as typed otherwise; the stored name when the name box is empty or only blanks.
+QString nomeDaModificare(const QString& memorizzato, const QString& digitato);
 
 // The line that goes before a confirmation when the drawing's clues do not show it alone;
 // empty for a drawing that is the only picture of its clues.

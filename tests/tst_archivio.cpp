@@ -163,7 +163,8 @@ private slots:
     }
 
     // Names with quotes, semicolons and SQL are stored and found exactly as typed, by every
-    // statement that carries them.
+    // statement that carries them; half a character, which UTF-8 cannot hold, becomes the
+    // replacement character.
     void nomiConVirgolette()
     {
         preparaVuoto();
@@ -189,6 +190,9 @@ private slots:
         QVERIFY(d.recordDi(ModoRecord::N).titolare.isEmpty());
         QVERIFY(m_archivio->modifica(5, id.valore, Azzardo + u'\'', pixel5(3)).ok());
         QCOMPARE(m_archivio->carica(5, id.valore).valore.nome, Azzardo + u'\'');
+        const QChar meta = QChar(0xD83D); // the first half of an emoji
+        QVERIFY(m_archivio->modifica(5, id.valore, QString(meta) + u'x' + meta, pixel5(3)).ok());
+        QCOMPARE(m_archivio->carica(5, id.valore).valore.nome, QStringLiteral("\uFFFDx\uFFFD"));
     }
 
     // An empty table lists nothing, a side other than 5, 10 or 15 has no table; two walks of an

@@ -19,6 +19,28 @@ const QStringList Diagonale = {"#....", ".#...", ".....", ".....", "....."};
 const QString PiuSoluzioni =
     QStringLiteral("Attenzione: questi indizi hanno più di una soluzione.\n");
 
+// Another program's connection to the file, holding a lock for as long as it lives.
+class AltroProgramma {
+public:
+    AltroProgramma(const QString& percorso, const char* blocco)
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), Nome);
+        db.setDatabaseName(percorso);
+        if (!db.open() || !QSqlQuery(db).exec(QString::fromLatin1(blocco)))
+            qFatal("the other program could not take its lock");
+    }
+    ~AltroProgramma()
+    {
+        QSqlDatabase::database(Nome, false).close();
+        QSqlDatabase::removeDatabase(Nome);
+    }
+    AltroProgramma(const AltroProgramma&) = delete;
+    AltroProgramma& operator=(const AltroProgramma&) = delete;
+
+private:
+    static constexpr const char* Nome = "altro programma";
+};
+
 QStringList nomi(const QList<Disegno>& righe)
 {
     QStringList n;
@@ -81,14 +103,15 @@ private slots:
         QVERIFY(c.hlp2->caption().isEmpty());
     }
 
-    // A typed name in proper case; without one "Gridora-" and the count of the last size
-    // choice, or the next free number; clues that fit more than one picture bring a warning line,
-    // and the drawing may still be stored; "No" stores nothing. A save starts a new history.
+    // A typed name without its outer blanks, in proper case; without one "Gridora-" and the
+    // count of the last size choice, or the next free number; clues that fit more than one picture
+    // bring a warning line, and the drawing may still be stored; "No" stores nothing. A save starts
+    // a new history.
     void salvataggio()
     {
         Sessione s({Punto, {"GRIDORA-2", Diagonale}});
         s.disegna(Bandiera.righe);
-        s.scrivi(QStringLiteral("gatto nero"));
+        s.scrivi(QStringLiteral(" gatto nero  "));
         clicca(s.c().SalvaF);
         QCOMPARE(s.avvisi(), QStringList{"GridoraPC: Disegno Salvato"});
         QVERIFY(s.c().Nome->text().isEmpty());
@@ -114,8 +137,9 @@ private slots:
         QCOMPARE(righe[2].griglia, QStringLiteral("5"));
     }
 
-    // The name (in other capitals), the drawing (a cross makes no difference) or both already
-    // stored: nothing is stored, nothing asked, and the name box keeps what was typed.
+    // The name (in other capitals, with outer blanks), the drawing (a cross makes no difference)
+    // or both already stored: nothing is stored, nothing asked, and the name box keeps what was
+    // typed.
     void doppioni()
     {
         Sessione s;
@@ -129,9 +153,9 @@ private slots:
         s.scrivi(QStringLiteral("Nuovo"));
         clicca(s.c().SalvaF);
         QCOMPARE(s.c().Nome->text(), QStringLiteral("Nuovo"));
-        s.scrivi(QStringLiteral("PUNTO"));
+        s.scrivi(QStringLiteral("  PUNTO "));
         clicca(s.c().SalvaF);
-        QCOMPARE(s.c().Nome->text(), QStringLiteral("PUNTO"));
+        QCOMPARE(s.c().Nome->text(), QStringLiteral("  PUNTO "));
         QCOMPARE(s.avvisi(),
                  (QStringList{"NOME PRESENTE: Esiste già un disegno con questo nome\nInserire un "
                               "nuovo nome.",
@@ -185,10 +209,11 @@ private slots:
     }
 
     // Three puzzles share a name. The modification changes the selected row only, keeps its
-    // records and shows it again at its position; "No" shows it again as stored. Clues that fit
-    // more than one picture bring a warning line. An empty drawing is never stored. The deletion
-    // removes the selected row only, "No" changes nothing; after the last puzzle, and on
-    // "Carica" with none, the editor draws on an empty board with no message.
+    // records and shows it again at its position; the name loses its outer blanks, and a name box
+    // of blanks keeps the stored name; "No" shows it again as stored. Clues that fit more than
+    // one picture bring a warning line. An empty drawing is never stored. The deletion removes
+    // the selected row only, "No" changes nothing; after the last puzzle the editor draws on an
+    // empty board with no message.
     void modificaEdElimina()
     {
         Sessione s(
@@ -197,7 +222,7 @@ private slots:
         const auto& c = s.c();
         clicca(c.CaricaF);
         s.scegliInLista(1);
-        s.scrivi(QStringLiteral("gemello minore")); // first, while the drawing is stored
+        s.scrivi(QStringLiteral(" gemello minore ")); // first, while the drawing is stored
         s.clic(0, 1); // clears the cross of the empty column, then fills
         s.clic(0, 1);
         QVERIFY(c.ModF->isEnabled());
@@ -223,14 +248,22 @@ private slots:
         QCOMPARE(c.Lista->currentIndex().row(), 1);
         QCOMPARE(s.pixel(), pixelDi(nuovo));
 
+        s.banco.messaggi.risposta = true;
+        s.scrivi(QStringLiteral("  "));
         clicca(c.ClearF);
         clicca(c.ModF);
-        QCOMPARE(s.domande(), (QStringList{"CONFERMA MODIFICA: Modifico il disegno:Gemelli?",
+        QCOMPARE(s.righe()[1].pixel, pixelDi(nuovo));
+        s.clic(2, 2);
+        clicca(c.ModF);
+        const QString modifica = QStringLiteral("CONFERMA MODIFICA: Modifico il disegno:");
+        QCOMPARE(s.domande(), (QStringList{modifica + "Gemelli?",
                                            "CONFERMA MODIFICA: " + PiuSoluzioni +
-                                               "Modifico il disegno:gemello minore?"}));
+                                               "Modifico il disegno:gemello minore?",
+                                           modifica + "gemello minore?"}));
         QCOMPARE(s.avvisi(), QStringList{"DISEGNO VUOTO: Il disegno non ha nessuna casella "
                                          "piena.\nRiempire qualche Pixel."});
-        QCOMPARE(s.righe()[1].pixel, pixelDi(nuovo));
+        QCOMPARE(s.righe()[1].nome, QStringLiteral("gemello minore"));
+        QCOMPARE(s.righe()[1].pixel, pixelDi({".....", ".....", "..#..", ".....", "....."}));
 
         s.scegliInLista(2);
         s.banco.messaggi.risposte = {false, true, true, true};
@@ -238,7 +271,7 @@ private slots:
         QCOMPARE(s.righe().size(), 3);
         QCOMPARE(s.pixel(), pixelDi(Croce5.righe));
         clicca(c.DelF);
-        QCOMPARE(s.domande().mid(2), QStringList(2, "CONFERMA CANCELLAZIONE: Sicuro di voler "
+        QCOMPARE(s.domande().mid(3), QStringList(2, "CONFERMA CANCELLAZIONE: Sicuro di voler "
                                                     "eliminare: GEMELLI?"));
         QCOMPARE(s.avvisi().last(), QStringLiteral("OK: Disegno: GEMELLI eliminato"));
         QCOMPARE(nomi(s.righe()), (QStringList{"Gemelli", "gemello minore"}));
@@ -251,15 +284,39 @@ private slots:
         QVERIFY(!s.editor->modoLista());
         QCOMPARE(s.pixel(), QString(25, u'0'));
         QVERIFY(c.Nome->text().isEmpty());
-        s.disegna({"#...."});
-        clicca(c.CaricaF);
-        QVERIFY(!s.editor->modoLista());
-        QCOMPARE(s.pixel(), QString(25, u'0'));
         QCOMPARE(s.avvisi().size(), 4);
     }
 
-    // Refused writes show the database's message and keep the drawing and the name box.
-    void scrittureRifiutate()
+    // A side with no puzzle: "Carica" leaves the drawing, the name box and the history as they
+    // were. The name box takes 25 characters as a person sees them and never half of one, and
+    // the name is stored whole. The default name counts from the puzzles of the side, here 0.
+    void latoSenzaDisegni()
+    {
+        Sessione s(QList<Schema>{});
+        const auto& c = s.c();
+        const QString faccina = QStringLiteral("\U0001F600");
+        s.disegna({"#....", "#...."});
+        s.scrivi(QString(24, u'a') + faccina + faccina);
+        QCOMPARE(c.Nome->text(), QString(24, u'a') + faccina);
+        clicca(c.CaricaF);
+        QVERIFY(!s.editor->modoLista() && !c.Lista->isVisible());
+        QCOMPARE(c.Nome->text(), QString(24, u'a') + faccina);
+        s.tasto(Qt::Key_Tab);
+        s.annulla();
+        QCOMPARE(s.pixel(), pixelDi({"#....", ".....", ".....", ".....", "....."}));
+
+        clicca(c.SalvaF);
+        s.disegna({".##.."});
+        clicca(c.SalvaF);
+        QCOMPARE(s.domande().last(), QStringLiteral("Salvo come: GRIDORA-0: Sei sicuro?"));
+        QCOMPARE(nomi(s.righe()),
+                 (QStringList{u'A' + QString(23, u'a') + faccina, QStringLiteral("Gridora-0")}));
+    }
+
+    // The file held by another program or gone for a moment: refused writes and failed readings
+    // show the database's message and keep the drawing, the name box and the list's selection,
+    // so that a later modification reaches the row on show. Typing never asks the file.
+    void archivioIrraggiungibile()
     {
         Sessione s;
         const auto& c = s.c();
@@ -267,14 +324,9 @@ private slots:
         s.disegna(Croce5.righe);
         s.scrivi(QStringLiteral("croce"));
         {
-            // Another program holds the write lock: reads go on, writes wait and are refused.
-            QSqlDatabase blocco = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "blocco");
-            blocco.setDatabaseName(percorso);
-            QVERIFY(blocco.open() && QSqlQuery(blocco).exec(QStringLiteral("BEGIN IMMEDIATE")));
+            const AltroProgramma altro(percorso, "BEGIN IMMEDIATE"); // reads go on, writes wait
             clicca(c.SalvaF);
-            blocco.close();
         }
-        QSqlDatabase::removeDatabase("blocco");
         QCOMPARE(s.righe().size(), 2);
         QCOMPARE(s.pixel(), pixelDi(Croce5.righe));
         QCOMPARE(c.Nome->text(), QStringLiteral("Croce"));
@@ -286,6 +338,7 @@ private slots:
         clicca(c.ModF);
         clicca(c.DelF);
         clicca(c.CaricaF);
+        s.scegliInLista(1);
         const QString file = QStringLiteral(": Il file \"Dati.mdb\" ");
         const QString mancante =
             file + QStringLiteral("non si trova nella cartella del programma.");
@@ -294,12 +347,24 @@ private slots:
             (QStringList{"DISEGNO NON SALVATO" + file +
                              "è in uso da un altro programma. Riprovare più tardi.",
                          "DISEGNO NON MODIFICATO" + mancante, "DISEGNO NON ELIMINATO" + mancante,
-                         "ARCHIVIO DEI DISEGNI" + mancante}));
+                         "ARCHIVIO DEI DISEGNI" + mancante, "ARCHIVIO DEI DISEGNI" + mancante}));
         QVERIFY(s.editor->modoLista());
+        QCOMPARE(c.Lista->currentIndex().row(), 0);
+        QCOMPARE(c.Lista->selectionModel()->selectedRows().value(0).row(), 0);
         QCOMPARE(s.editor->disegno().segno(0, 0), Pieno);
         QCOMPARE(c.Nome->text(), QStringLiteral("Bandiera"));
         QVERIFY(QFile::rename(via, percorso));
-        QCOMPARE(s.righe().first().pixel, pixelDi(Bandiera.righe));
+        clicca(c.ModF);
+        QStringList modificata = Bandiera.righe;
+        modificata[0][0] = u'#';
+        QCOMPARE(s.righe()[0].pixel, pixelDi(modificata));
+        QCOMPARE(s.righe()[1].pixel, pixelDi(Punto.righe));
+
+        // Neither the name nor the drawing is the selected puzzle's: back to drawing at once.
+        s.clic(0, 0);
+        const AltroProgramma altro(percorso, "BEGIN EXCLUSIVE"); // reads wait too
+        s.scrivi(QStringLiteral("nuovo"));
+        QVERIFY(!s.editor->modoLista());
     }
 };
 

@@ -3,6 +3,7 @@
 
 #include "SessioneEditor.h"
 #include "import/Importa.h"
+#include "import/TelaAnteprima.h"
 #include "widgets/Forme.h"
 
 #include <QStringListModel>
@@ -75,10 +76,28 @@ private slots:
         s.scrivi(QStringLiteral("freccia rossa"));
         clicca(s.c().SalvaF);
         QVERIFY(s.avvisi().last().endsWith(QStringLiteral("Disegno Salvato")));
+        s.scegliLato(15);
         s.editor->close();
         PianificatoreFinto::eliminaFinestreChiuse();
         QVERIFY(!s.editor);
         QVERIFY(s.banco.inizio->isVisible());
+
+        // "Crea Schema" again: the side last chosen in the import, which shows its folder, its
+        // files and the picture as they were.
+        clicca(s.banco.inizio->Libero);
+        QPointer<Gridora> editor = qobject_cast<Gridora*>(s.banco.inizio->figlia());
+        QVERIFY(editor && QTest::qWaitForWindowExposed(editor));
+        QCOMPARE(editor->lato(), 10);
+        clicca(editor->controlli().ImportaF);
+        QCOMPARE(editor->importa(), importa);
+        QVERIFY(QTest::qWaitForWindowExposed(importa) && attendi(importa));
+        QCOMPARE(importa->cartella(), cartella.path());
+        QCOMPARE(static_cast<QStringListModel*>(c.File1->model())->stringList(), file);
+        QVERIFY(c.test->haFigura());
+        importa->close();
+        QVERIFY(editor->isVisible());
+        editor->close();
+        PianificatoreFinto::eliminaFinestreChiuse();
 
         // The imported puzzle is the one a 10x10 game now plays.
         s.banco.inizio->NoAudio->setChecked(true);

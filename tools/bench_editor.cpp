@@ -34,8 +34,9 @@ template <typename Passo> void tempoProcessore(const char* cosa, int volte, Pass
 
 Gridora* apriEditor(Banco& banco)
 {
-    auto* editor = new Gridora(banco.servizi);
-    editor->show();
+    banco.inizio->apriEditor(); // "Crea Schema"
+    auto* editor = qobject_cast<Gridora*>(banco.inizio->figlia());
+    Q_ASSERT(editor);
     const bool esposta = QTest::qWaitForWindowExposed(editor);
     Q_ASSERT(esposta);
     return editor;
