@@ -7,7 +7,7 @@
 // stretched in the preview, which the mouse can also paint on; "Trasforma" samples the preview
 // into the result area, and the same button, now reading "Importa", hands the cells over.
 //
-// The editor owns a SessioneImportazione for as long as it is open and gives it to the window:
+// A SessioneImportazione kept for the whole run is given to the window:
 // browsing starts where the session says and the volume and folder chosen are remembered there;
 // the size options follow the session's side whenever the window is shown, and a size chosen here
 // is written to the session at once. Before each showing the editor calls preparaApertura(). A

@@ -1,8 +1,8 @@
 #pragma once
 
-// What the editor keeps for the image import while the editor is open: the board side the import
-// converts to, and where its browsing was left. Empty volume and folder: browsing starts in the
-// program's folder.
+// What the image import keeps for the whole run, across openings of the editor: the board side
+// the import converts to, and where its browsing was left. Empty volume and folder: browsing starts
+// in the program's folder.
 
 #include <QString>
 

@@ -366,23 +366,6 @@ Esito<Disegno> Archivio::caricaPosizione(int lato, int posizione) const
     return esito;
 }
 
-Esito<QList<Disegno>> Archivio::cercaNomeOPixel(int lato, const QString& nome,
-                                                const QString& pixel) const
-{
-    return leggiRighe(m_percorso, lato, selezione(lato, QStringLiteral("Nome = ? OR Pixel = ?")),
-                      {nome, pixel});
-}
-
-Esito<QList<Disegno>> Archivio::cercaPixel(int lato, const QString& pixel) const
-{
-    return leggiRighe(m_percorso, lato, selezione(lato, QStringLiteral("Pixel = ?")), {pixel});
-}
-
-Esito<QList<Disegno>> Archivio::cercaNome(int lato, const QString& nome) const
-{
-    return leggiRighe(m_percorso, lato, selezione(lato, QStringLiteral("Nome = ?")), {nome});
-}
-
 Esito<Disegno> Archivio::carica(int lato, qint64 id) const
 {
     Esito<Disegno> esito;

@@ -88,11 +88,6 @@ public:
     // The row at a position of the listing; past the last row, the last row. An empty table
     // gives a row with id 0.
     Esito<Disegno> caricaPosizione(int lato, int posizione) const;
-    // Rows whose name or drawing equals the given ones (the save's duplicate check).
-    Esito<QList<Disegno>> cercaNomeOPixel(int lato, const QString& nome,
-                                          const QString& pixel) const;
-    Esito<QList<Disegno>> cercaPixel(int lato, const QString& pixel) const;
-    Esito<QList<Disegno>> cercaNome(int lato, const QString& nome) const;
     Esito<Disegno> carica(int lato, qint64 id) const;
 
     // Adds a puzzle (Griglia is the side) and gives its row identity.

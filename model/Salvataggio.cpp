@@ -69,7 +69,7 @@ QString nomeDaSalvare(const QList<Disegno>& righe, const QString& digitato, int 
 
 QString nomeDaModificare(const QString& memorizzato, const QString& digitato)
 {
-    if (nomeVuoto(digitato))
+    if (nomeVuoto(digitato) || digitato == memorizzato)
         return memorizzato;
     return taglioNome(digitato.trimmed()).trimmed();
 }

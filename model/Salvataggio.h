@@ -40,7 +40,8 @@ QString nomePredefinito(const QList<Disegno>& righe, int numeroDisegni);
 QString nomeDaSalvare(const QList<Disegno>& righe, const QString& digitato, int numeroDisegni);
 
 // The name a modification stores: the typed one without its outer blanks and within the length
-// limit, as typed otherwise; the stored name when the name box is empty or only blanks.
+// limit, as typed otherwise; the stored name, untouched, when the name box still shows it, is
+// empty or holds only blanks.
 QString nomeDaModificare(const QString& memorizzato, const QString& digitato);
 
 // The line that goes before a confirmation when the drawing's clues do not show it alone;
