@@ -83,8 +83,8 @@ private slots:
                  m_banco.archivio.conta(15).valore);
     }
 
-    // One keystroke in the name box while the list is shown: the name box check runs its query
-    // over the 10,000 rows. A letter and a backspace per round.
+    // One keystroke in the name box while the list is shown: the name box check looks through the
+    // 10,000 names the list already holds, with no query. A letter and a backspace per round.
     void tastoNelNome()
     {
         clicca(m_editor->controlli().CaricaF);
