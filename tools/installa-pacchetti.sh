@@ -7,6 +7,7 @@ pacchetti=(
   fonts-urw-base35 # the fonts libwmf draws text with
   qt6-translations-l10n # the Italian texts of Qt's own buttons and menus
   clang-format-14 git desktop-file-utils appstream dpkg-dev file
+  clang libclang-rt-14-dev # the fuzz targets
 )
 mancanti=()
 for p in "${pacchetti[@]}"; do

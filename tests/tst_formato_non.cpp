@@ -1,0 +1,287 @@
+// Puzzle files: reading every variant other programs write, each refusal, the round trip of the
+// whole starting collection, and the file names and writes of the exports.
+
+#include "model/Collezione.h"
+#include "model/FileSicuri.h"
+#include "model/FormatoNon.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/stat.h>
+
+using namespace gridora;
+
+Q_DECLARE_METATYPE(gridora::RifiutoNon)
+Q_DECLARE_METATYPE(gridora::Unicita)
+
+namespace {
+
+// The house of the examples: 5 x 5, one picture, found by line logic.
+const QString Casa = u"00100"
+                     u"01110"
+                     u"11111"
+                     u"01010"
+                     u"01110"_qs;
+const QByteArray RigheCasa = "rows\n1\n3\n5\n1,1\n3\n";
+const QByteArray ColonneCasa = "columns\n1\n4\n3,1\n4\n1\n";
+const QByteArray Lati5 = "width 5\nheight 5\n";
+
+QByteArray ripetute(const QByteArray& riga, int volte)
+{
+    QByteArray testo;
+    for (int i = 0; i < volte; ++i)
+        testo += riga;
+    return testo;
+}
+
+// A permutation puzzle of side n: every line holds one cell, n! pictures, none settled by line
+// logic.
+QByteArray permutazione(int n)
+{
+    const QByteArray lato = QByteArray::number(n);
+    return "width " + lato + "\nheight " + lato + "\nrows\n" + ripetute("1\n", n) + "columns\n" +
+           ripetute("1\n", n);
+}
+
+} // namespace
+
+class TestFormatoNon : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lettura_data();
+    void lettura();
+    void rifiuti_data();
+    void rifiuti();
+    void file();
+    void andataERitorno();
+    void nomiSicuri_data();
+    void nomiSicuri();
+    void nomiLiberi();
+    void scrittureFallite();
+};
+
+void TestFormatoNon::lettura_data()
+{
+    QTest::addColumn<QByteArray>("testo");
+    QTest::addColumn<QString>("titolo");
+    QTest::addColumn<int>("larghezza");
+    QTest::addColumn<QString>("pixel"); // empty: any picture that fits the clues
+    QTest::addColumn<Unicita>("unicita");
+    QTest::addColumn<bool>("dalGoal");
+
+    const QByteArray goal = "goal \"" + Casa.toLatin1() + "\"\n";
+    QTest::newRow("goal tra virgolette")
+        << "title \"Casa\"\n" + Lati5 + RigheCasa + ColonneCasa + goal << "Casa" << 5 << Casa
+        << Unicita::Unica << true;
+    QTest::newRow("colonne prima, chiavi ignote")
+        << "catalogue \"12\"\nby \"A\"\nlicense\n" + Lati5 + "copyright \"x\"\n" + ColonneCasa +
+               "\n\nrows\n1\n3\n5\n1, 1\n3\ngoal " + Casa.toLatin1() + "\nfoo bar\n"
+        << "" << 5 << Casa << Unicita::Unica << true;
+    QTest::newRow("senza goal, CRLF, TITLE maiuscolo")
+        << QByteArray("TITLE Casa di \"Anna\"\r\n" + Lati5 + RigheCasa + ColonneCasa)
+               .replace("\n", "\r\n")
+        << "Casa di \"Anna\"" << 5 << Casa << Unicita::Unica << false;
+    QTest::newRow("goal contraddetto")
+        << Lati5 + RigheCasa + ColonneCasa + "goal \"" + QByteArray(25, '1') + "\"\n"
+        << "" << 5 << Casa << Unicita::Unica << false;
+    QTest::newRow("goal di lunghezza sbagliata")
+        << Lati5 + RigheCasa + ColonneCasa + "goal \"0101\"\n"
+        << "" << 5 << Casa << Unicita::Unica << false;
+    // Empty lines written "0", left empty, or "0,0"; a blank line counts inside a block.
+    QTest::newRow("righe vuote, rettangolo")
+        << QByteArray("width 4\nheight 3\nrows\n0\n\n1,0,2\ncolumns\n1\n0,0\n1\n1\n") << "" << 4
+        << u"0000000010110"_qs.first(12) << Unicita::Unica << false;
+    QTest::newRow("entità") << "\xEF\xBB\xBFtitle \" Caff&egrave; &lt;&#233;&#xE8;&gt; &amp;amp; "
+                               "&ordm; &#0; \xC3\xA8 &copy;\"\n" +
+                                   Lati5 + RigheCasa + ColonneCasa
+                            << u"Caffè <éè> &amp; &ordm; \uFFFD è ©"_qs << 5 << Casa
+                            << Unicita::Unica << false;
+    QTest::newRow("più figure") << QByteArray("width 2\nheight 2\nrows\n1\n1\ncolumns\n1\n1\n")
+                                << "" << 2 << "" << Unicita::PiuDiUna << false;
+    // Above the complete solver's side: line logic settles it, or the goal gives the picture.
+    QTest::newRow("40 x 1 senza goal")
+        << "width 40\nheight 1\nrows\n40\ncolumns\n" + ripetute("1\n", 40) << "" << 40
+        << QString(40, u'1') << Unicita::Unica << false;
+    QByteArray diagonale(34 * 34, '0');
+    for (int i = 0; i < 34; ++i)
+        diagonale[i * 35] = '1';
+    QTest::newRow("34 x 34 col goal")
+        << permutazione(34) + "goal " + diagonale << "" << 34 << QString::fromLatin1(diagonale)
+        << Unicita::NonVerificata << true;
+}
+
+void TestFormatoNon::lettura()
+{
+    QFETCH(QByteArray, testo);
+    QFETCH(QString, pixel);
+    const EsitoNon esito = leggiNon(testo);
+    QCOMPARE(esito.rifiuto, RifiutoNon::Nessuno);
+    const SchemaNon& s = esito.schema;
+    QTEST(s.titolo, "titolo");
+    QTEST(s.larghezza, "larghezza");
+    QTEST(s.unicita, "unicita");
+    QTEST(s.dalGoal, "dalGoal");
+    if (!pixel.isEmpty())
+        QCOMPARE(s.pixel, pixel);
+    // Whatever its source, the picture shows the file's clues.
+    const EsitoNon riscritto = leggiNon(scriviNon(u"x"_qs, s.larghezza, s.altezza, s.pixel));
+    QVERIFY(riscritto.ok());
+    QCOMPARE(riscritto.schema.righe, s.righe);
+    QCOMPARE(riscritto.schema.colonne, s.colonne);
+}
+
+void TestFormatoNon::rifiuti_data()
+{
+    QTest::addColumn<QByteArray>("testo");
+    QTest::addColumn<RifiutoNon>("rifiuto");
+
+    using R = RifiutoNon;
+    QTest::newRow("vuoto") << QByteArray() << R::Malformato;
+    QTest::newRow("righe prima dei lati") << RigheCasa + Lati5 + ColonneCasa << R::Malformato;
+    QTest::newRow("larghezza ripetuta")
+        << Lati5 + "width 5\n" + RigheCasa + ColonneCasa << R::Malformato;
+    QTest::newRow("blocco corto") << Lati5 + ColonneCasa + "rows\n1\n3\n" << R::Malformato;
+    QTest::newRow("senza colonne") << Lati5 + RigheCasa << R::Malformato;
+    QTest::newRow("testo in un indizio")
+        << Lati5 + "rows\n1\n3\n5\n1 1\n3\n" + ColonneCasa << R::Malformato;
+    QTest::newRow("sequenza negativa")
+        << Lati5 + "rows\n1\n3\n5\n-1\n3\n" + ColonneCasa << R::Malformato;
+    QTest::newRow("larghezza non numero")
+        << "width cinque\nheight 5\n" + RigheCasa + ColonneCasa << R::Malformato;
+    QTest::newRow("lato zero") << "width 0\nheight 5\n" + RigheCasa << R::LatoNonValido;
+    QTest::newRow("lato 101") << QByteArray("width 101\nheight 5\n") << R::LatoNonValido;
+    QTest::newRow("lato enorme") << QByteArray("width 99999999999\nheight 5\n")
+                                 << R::NumeroTroppoGrande;
+    QTest::newRow("chiave color") << "color a 000000\n" + Lati5 + RigheCasa + ColonneCasa
+                                  << R::AColori;
+    QTest::newRow("sequenza a colori")
+        << Lati5 + "rows\n1a\n3\n5\n1,1\n3\n" + ColonneCasa << R::AColori;
+    QTest::newRow("sequenza lunga")
+        << Lati5 + "rows\n1\n3,2\n5\n1,1\n3\n" + ColonneCasa << R::SequenzaTroppoLunga;
+    // Runs near the integer limit whose sum would overflow.
+    QTest::newRow("somma oltre int") << Lati5 + "rows\n2147483647,2147483647\n"
+                                     << R::SequenzaTroppoLunga;
+    QTest::newRow("numero oltre int") << Lati5 + "rows\n1\n3\n2147483648\n"
+                                      << R::NumeroTroppoGrande;
+    QTest::newRow("totali diversi") << Lati5 + RigheCasa + "columns\n1\n4\n3,1\n4\n2\n"
+                                    << R::TotaliDiversi;
+    QTest::newRow("nessuna figura")
+        << QByteArray("width 2\nheight 2\nrows\n2\n0\ncolumns\n0\n2\n") << R::NessunaFigura;
+    QTest::newRow("oltre il risolutore") << permutazione(34) << R::NonRisolto;
+    QTest::newRow("troppo grande")
+        << Lati5 + RigheCasa + ColonneCasa + QByteArray(ByteMassimiNon, '\n') << R::TroppoGrande;
+}
+
+void TestFormatoNon::rifiuti()
+{
+    QFETCH(QByteArray, testo);
+    QTEST(leggiNon(testo).rifiuto, "rifiuto");
+}
+
+// Files: only regular ones, read without blocking, and the size limit before reading.
+void TestFormatoNon::file()
+{
+    QTemporaryDir dir;
+    const QString casa = dir.filePath(u"casa.non"_qs);
+    QVERIFY(scriviFileAtomico(casa, Lati5 + RigheCasa + ColonneCasa));
+    QCOMPARE(leggiFileNon(casa).schema.pixel, Casa);
+    QCOMPARE(leggiFileNon(dir.path()).rifiuto, RifiutoNon::Illeggibile);
+    QCOMPARE(leggiFileNon(dir.filePath(u"manca.non"_qs)).rifiuto, RifiutoNon::Illeggibile);
+    const QString tubo = dir.filePath(u"tubo.non"_qs);
+    QCOMPARE(::mkfifo(QFile::encodeName(tubo).constData(), 0600), 0);
+    QCOMPARE(leggiFileNon(tubo).rifiuto, RifiutoNon::Illeggibile);
+    const QString grande = dir.filePath(u"grande.non"_qs);
+    QFile f(grande);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(ByteMassimiNon + 1));
+    f.close();
+    QCOMPARE(leggiFileNon(grande).rifiuto, RifiutoNon::TroppoGrande);
+    // Budget spent before the search ends: refused rather than guessed.
+    QCOMPARE(leggiNon(permutazione(5), Budget{1}).rifiuto, RifiutoNon::NonRisolto);
+}
+
+// Every puzzle of the starting collection writes and reads back to the same picture and name;
+// so does a name with the characters the format escapes.
+void TestFormatoNon::andataERitorno()
+{
+    for (const int lato : {5, 10, 15}) {
+        const QList<VoceCollezione> voci = collezioneIniziale(lato);
+        QVERIFY(!voci.isEmpty());
+        for (const VoceCollezione& voce : voci) {
+            const EsitoNon esito = leggiNon(scriviNon(voce.nome, lato, lato, voce.pixel));
+            QVERIFY2(esito.ok(), qPrintable(voce.nome));
+            QCOMPARE(esito.schema.titolo, voce.nome);
+            QCOMPARE(esito.schema.pixel, voce.pixel);
+            QCOMPARE(esito.schema.unicita, Unicita::Unica);
+        }
+    }
+    const QString strano = u"A & B \"c\" <d> &amp; è"_qs;
+    QCOMPARE(leggiNon(scriviNon(strano, 5, 5, Casa)).schema.titolo, strano);
+    QCOMPARE(leggiNon(scriviNon(u"riga\nnuova"_qs, 5, 5, Casa)).schema.titolo, u"riga nuova"_qs);
+    QVERIFY(scriviNon(u"x"_qs, 5, 5, Casa.first(24)).isEmpty());
+    QVERIFY(scriviNon(u"x"_qs, 5, 5, QString(Casa).replace(u'1', u'#')).isEmpty());
+}
+
+void TestFormatoNon::nomiSicuri_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("sicuro");
+
+    QTest::newRow("comune") << u"Gatto Nero"_qs << u"Gatto Nero"_qs;
+    QTest::newRow("vietati") << u"a/b\\c:d*e?f\"g<h>i|j\tk"_qs << u"a_b_c_d_e_f_g_h_i_j_k"_qs;
+    QTest::newRow("punti e bianchi") << u" ..Nome. . "_qs << u"Nome"_qs;
+    QTest::newRow("riservato") << u"con"_qs << u"con_"_qs;
+    QTest::newRow("riservato con punto") << u"Lpt1.txt"_qs << u"Lpt1_.txt"_qs;
+    QTest::newRow("non riservato") << u"COM10"_qs << u"COM10"_qs;
+    QTest::newRow("vuoto") << u" .. "_qs << u"Schema"_qs;
+    // 30 thumbs with a skin tone, 8 bytes each: cut after 14 whole ones, never inside one.
+    QTest::newRow("lungo") << QString(u"👍🏽"_qs).repeated(30)
+                           << QString(u"👍🏽"_qs).repeated(14);
+}
+
+void TestFormatoNon::nomiSicuri()
+{
+    QFETCH(QString, nome);
+    QTEST(nomeFileSicuro(nome), "sicuro");
+}
+
+// Names in use are skipped, whatever is there, and an existing file is never replaced.
+void TestFormatoNon::nomiLiberi()
+{
+    QTemporaryDir dir;
+    const QString non = QString::fromLatin1(EstensioneNon);
+    QCOMPARE(nomeLibero(dir.path(), u"Gatto"_qs, non), u"Gatto.non"_qs);
+    QVERIFY(scriviFileAtomico(dir.filePath(u"Gatto.non"_qs), "vecchio"));
+    QVERIFY(QFile::link(dir.filePath(u"manca"_qs), dir.filePath(u"Gatto (2).non"_qs)));
+    QCOMPARE(nomeLibero(dir.path(), u"Gatto"_qs, non), u"Gatto (3).non"_qs);
+    const QString scritto = scriviFileNuovo(dir.path(), u"Gatto"_qs, non, "nuovo");
+    QCOMPARE(scritto, dir.filePath(u"Gatto (3).non"_qs));
+    QFile vecchio(dir.filePath(u"Gatto.non"_qs));
+    QVERIFY(vecchio.open(QIODevice::ReadOnly));
+    QCOMPARE(vecchio.readAll(), QByteArray("vecchio"));
+    QFile nuovo(scritto);
+    QVERIFY(nuovo.open(QIODevice::ReadOnly));
+    QCOMPARE(nuovo.readAll(), QByteArray("nuovo"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 3);
+}
+
+// A folder that cannot exist (its parent is a file): the writes say so and leave nothing.
+void TestFormatoNon::scrittureFallite()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(u"file"_qs);
+    QVERIFY(scriviFileAtomico(file, "x"));
+    QString errore;
+    QVERIFY(!scriviFileAtomico(file + u"/a.non"_qs, "dati", &errore));
+    QVERIFY(!errore.isEmpty());
+    errore.clear();
+    QVERIFY(scriviFileNuovo(file, u"a"_qs, u".non"_qs, "dati", &errore).isEmpty());
+    QVERIFY(!errore.isEmpty());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{u"file"_qs});
+}
+
+QTEST_GUILESS_MAIN(TestFormatoNon)
+#include "tst_formato_non.moc"
