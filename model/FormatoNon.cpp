@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <algorithm>
-#include <cerrno>
 #include <fcntl.h>
 #include <limits>
 #include <sys/stat.h>
@@ -113,7 +112,8 @@ RifiutoNon blocco(Righe& righe, int quante, int lunghezza, std::vector<Sequenze>
     return RifiutoNon::Nessuno;
 }
 
-RifiutoNon lato(QStringView valore, int& lato)
+// A side given once, before the clue blocks that need it (a block before it finds it unset).
+RifiutoNon leggiLato(QStringView valore, int& lato)
 {
     if (lato != 0)
         return RifiutoNon::Malformato; // given twice
@@ -151,7 +151,7 @@ QString titolo(QStringView valore)
 RifiutoNon chiave(QStringView nome, QStringView valore, Righe& righe, Grezzo& g)
 {
     if (nome == u"width" || nome == u"height")
-        return lato(valore, nome == u"width" ? g.larghezza : g.altezza);
+        return leggiLato(valore, nome == u"width" ? g.larghezza : g.altezza);
     if (nome == u"rows" || nome == u"columns") {
         const bool perRighe = nome == u"rows";
         bool& letto = perRighe ? g.conRighe : g.conColonne;
