@@ -3,7 +3,6 @@
 #include "model/Tavola.h"
 
 #include <QPainter>
-#include <cmath>
 
 namespace gridora {
 
@@ -29,10 +28,8 @@ QString campiona(const QImage& anteprima, int lato)
 {
     if (lato < 1 || lato > LatoMassimo)
         return {};
-    const double scala = anteprima.devicePixelRatio() / TwipsPerPixel;
     const auto pixel = [&](int indice) {
-        const double twips = double(indice) * LatoAnteprimaTwips / lato;
-        return int(std::floor(twips * scala));
+        return indice * LatoAnteprimaTwips / lato / TwipsPerPixel;
     };
     QString celle;
     celle.reserve(lato * lato);

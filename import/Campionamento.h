@@ -10,10 +10,10 @@
 // outer size, so the last points lie a little further into the picture than an even split of
 // the inner area would put them.
 //
-// The image given to campiona() is what the inner area shows (picture plus strokes), grabbed at
-// one image pixel per screen pixel times its devicePixelRatio. A point of x twips falls in pixel
-// floor(x / 15 * devicePixelRatio), the pixel that contains it; a point outside the image reads
-// as the white of the empty box. Transparent pixels are seen over that white.
+// The image given to campiona() is what the inner area shows (picture plus strokes), one image
+// pixel per screen pixel, as TelaAnteprima::vista() keeps it. A point of x twips falls in pixel
+// floor(x / 15), the pixel that contains it; a point outside the image reads as the white of the
+// empty box. Transparent pixels are seen over that white.
 
 #include <QImage>
 #include <QString>

@@ -5,14 +5,19 @@
 // its deadline) never stops the window. Only the latest request of each kind counts: an older one
 // still waiting is dropped, a listing under way is stopped, and no answer to an older request is
 // ever given. Answers arrive as signals on the thread that owns the Caricatore.
+//
+// A read can hang for good (a network mount that stopped answering): the Caricatore never waits
+// for it. When it goes, its thread is left to end on its own, its answers dropped, and the thread
+// is deleted once it has ended.
 
 #include "import/Cartelle.h"
 #include "import/LetturaImmagine.h"
 
 #include <QObject>
-#include <QThread>
-#include <atomic>
+#include <functional>
 #include <memory>
+
+class QThread;
 
 namespace gridora {
 
@@ -20,30 +25,32 @@ class Caricatore : public QObject {
     Q_OBJECT
 
 public:
+    // How a picture file is read: the path as the file system spells it, the largest size wanted.
+    using Lettura = std::function<EsitoImmagine(const QByteArray& percorso, QSize massima)>;
+
     explicit Caricatore(LetturaImmagine lettura, QObject* genitore = nullptr);
-    // Waits for the work under way: a listing stops at once, a picture within its reader's limits.
+    explicit Caricatore(Lettura lettura, QObject* genitore = nullptr);
+    // Returns at once, whatever the thread is doing.
     ~Caricatore() override;
 
     // Each gives the number of its request, which its answer carries.
     int elenca(const QString& cartella);
-    int leggi(const QString& percorso, QSize massima);
+    int leggi(const QByteArray& percorso, QSize massima);
     // No answer will be given to the requests made so far.
-    void annullaElenco() { m_ultimoElenco = 0; }
-    void annullaLettura() { m_ultimaLettura = 0; }
-    bool inCorso() const { return m_ultimoElenco != 0 || m_ultimaLettura != 0; }
+    void annullaElenco();
+    void annullaLettura();
+    bool inCorso() const;
 
 signals:
     void elencata(int richiesta, const QString& cartella, const ContenutoCartella& contenuto);
-    void letta(int richiesta, const QString& percorso, const EsitoImmagine& esito);
+    void letta(int richiesta, const QByteArray& percorso, const EsitoImmagine& esito);
 
 private:
-    const LetturaImmagine m_lettura;
-    QThread m_filo;
-    std::unique_ptr<QObject> m_operaio; // lives in m_filo: the work is queued to it
+    struct Condiviso; // shared with the thread, which may outlive this object
+    std::shared_ptr<Condiviso> m_condiviso;
+    QThread* m_filo;
+    QObject* m_operaio; // lives in m_filo: the work is queued to it
     int m_richieste = 0;
-    // The request each kind is waiting for, 0 for none; read by the worker to drop stale work.
-    std::atomic<int> m_ultimoElenco{0};
-    std::atomic<int> m_ultimaLettura{0};
 };
 
 } // namespace gridora

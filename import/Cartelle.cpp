@@ -52,6 +52,13 @@ Tipo tipoVoce(int cartella, const dirent& voce)
     }
 }
 
+// The order of the lists: by name without regard to case, ties by the exact name.
+bool primaDi(const QString& a, const QString& b)
+{
+    const int senzaCaso = a.compare(b, Qt::CaseInsensitive);
+    return senzaCaso != 0 ? senzaCaso < 0 : a < b;
+}
+
 } // namespace
 
 bool nomeDiFigura(QStringView nome)
@@ -65,6 +72,7 @@ bool nomeDiFigura(QStringView nome)
 ContenutoCartella leggiCartella(const QString& cartella, const std::function<bool()>& interrompi)
 {
     ContenutoCartella contenuto;
+    QList<std::pair<QString, QByteArray>> figure; // as shown, as on disk
     DIR* d = ::opendir(QFile::encodeName(cartella).constData());
     if (!d)
         return contenuto;
@@ -86,7 +94,7 @@ ContenutoCartella leggiCartella(const QString& cartella, const std::function<boo
             break;
         case Tipo::File:
             if (nomeDiFigura(nome))
-                contenuto.figure.append(nome);
+                figure.append({nome, QByteArray(voce->d_name)});
             break;
         case Tipo::Altro:
             break;
@@ -99,16 +107,19 @@ ContenutoCartella leggiCartella(const QString& cartella, const std::function<boo
     ::closedir(d);
     contenuto.leggibile = completa;
     ordinaNomi(contenuto.cartelle);
-    ordinaNomi(contenuto.figure);
+    std::sort(figure.begin(), figure.end(), [](const auto& a, const auto& b) {
+        return primaDi(a.first, b.first) || (a.first == b.first && a.second < b.second);
+    });
+    for (auto& [nome, byte] : figure) {
+        contenuto.figure.append(nome);
+        contenuto.nomiFigure.append(byte);
+    }
     return contenuto;
 }
 
 void ordinaNomi(QStringList& nomi)
 {
-    std::sort(nomi.begin(), nomi.end(), [](const QString& a, const QString& b) {
-        const int senzaCaso = a.compare(b, Qt::CaseInsensitive);
-        return senzaCaso != 0 ? senzaCaso < 0 : a < b;
-    });
+    std::sort(nomi.begin(), nomi.end(), primaDi);
 }
 
 QStringList ordinaVolumi(QStringList radici)

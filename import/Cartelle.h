@@ -17,6 +17,9 @@ struct ContenutoCartella {
     bool leggibile = false; // false: the folder could not be opened or read to its end
     QStringList cartelle;   // subfolders, sorted by name
     QStringList figure;     // regular files (or links to them) matching FiltroFigure, by name
+    // The names of `figure`, in the same order, as the file system gave them: a name that is not
+    // UTF-8 is shown with replacement characters but opened by these bytes.
+    QList<QByteArray> nomiFigure;
 };
 
 // Reads a folder without following anything but links to decide what an entry is. Hidden entries

@@ -125,7 +125,7 @@ private:
     void mostraCartella(const ContenutoCartella& contenuto);
     void riallineaNavigazione();
     void File1_Click(int riga);
-    void figuraLetta(int richiesta, const QString& percorso, const EsitoImmagine& esito);
+    void figuraLetta(int richiesta, const QByteArray& percorso, const EsitoImmagine& esito);
 
     // Conversion and transfer.
     void Importami_Click();
@@ -145,6 +145,7 @@ private:
     Caricatore* m_caricatore = nullptr;
     Controlli m_c;
     QStringListModel* m_file = nullptr; // the names File1 shows
+    QList<QByteArray> m_nomiFile;       // the same names as the file system spells them
 
     int m_lato = 5;
     QStringList m_volumi;

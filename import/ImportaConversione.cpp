@@ -65,16 +65,15 @@ void Importa::trasferisci()
     emit trasferita(pixel, lato);
 }
 
-// A size chosen here is the session's at once; a picture on show is converted again at that size
-// straight away (strokes over it go, as the picture is shown afresh); with nothing to convert
-// only the result is cleared.
+// A size chosen here is the session's at once; what the preview shows (a picture with any strokes
+// over it) is converted again at that size straight away; with nothing to convert only the result
+// is cleared.
 void Importa::Option1_Click(int Index)
 {
     Cancella();
     m_c.Importami->setCaption(Trasforma);
     m_lato = (Index + 1) * 5;
     m_sessione.lato = m_lato;
-    m_c.test->togliTrattiSullaFigura();
     Importami_Click();
 }
 

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QListView>
 #include <QRadioButton>
 #include <QStringListModel>
@@ -97,6 +98,7 @@ void Importa::cartellaElencata(int richiesta, const QString& cartella,
 void Importa::mostraCartella(const ContenutoCartella& contenuto)
 {
     m_file->setStringList(contenuto.figure);
+    m_nomiFile = contenuto.nomiFigure;
     m_c.File1->scrollToTop();
 
     QTreeWidget* albero = m_c.Dir1;
@@ -149,11 +151,11 @@ void Importa::riallineaNavigazione()
     }
 }
 
-// A file of the list: read away from the window's thread; until it is shown the preview is empty
-// and there is nothing to convert.
+// A file of the list: read away from the window's thread, by its name as the file system gave it;
+// until it is shown the preview is empty and there is nothing to convert.
 void Importa::File1_Click(int riga)
 {
-    const QString nome = m_file->index(riga).data().toString();
+    const QByteArray nome = m_nomiFile.value(riga);
     if (nome.isEmpty())
         return;
     pulsante(QStringLiteral("Trasforma"), false);
@@ -161,11 +163,11 @@ void Importa::File1_Click(int riga)
     m_c.errore->hide();
     Cancella();
     m_c.test->svuota();
-    m_lettura = m_caricatore->leggi(QDir(m_cartella).filePath(nome),
+    m_lettura = m_caricatore->leggi(QFile::encodeName(m_cartella) + '/' + nome,
                                     QSize(LatoInternoAnteprima, LatoInternoAnteprima));
 }
 
-void Importa::figuraLetta(int richiesta, const QString&, const EsitoImmagine& esito)
+void Importa::figuraLetta(int richiesta, const QByteArray&, const EsitoImmagine& esito)
 {
     if (richiesta != m_lettura)
         return;

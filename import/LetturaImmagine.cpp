@@ -1,5 +1,7 @@
 #include "import/LetturaImmagine.h"
 
+#include "resources/Risorse.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -209,23 +211,6 @@ bool gifCompleto(QIODevice& d, qint64 dimensione, QSize& annunciata)
     }
 }
 
-QByteArray nomeFormatoQt(FormatoImmagine formato)
-{
-    switch (formato) {
-    case FormatoImmagine::Bmp:
-        return "bmp";
-    case FormatoImmagine::Jpeg:
-        return "jpeg";
-    case FormatoImmagine::Gif:
-        return "gif";
-    case FormatoImmagine::Ico:
-    case FormatoImmagine::Cur:
-        return "ico"; // Qt's icon reader takes both
-    default:
-        return {};
-    }
-}
-
 QSize limitata(QSize massima)
 {
     return QSize(std::clamp(massima.width(), 1, LatoMassimoRichiesto),
@@ -248,6 +233,75 @@ bool dimensioniAccettabili(QSize s, const LimitiImmagine& limiti)
     return s.width() > 0 && s.height() > 0 && s.width() <= limiti.latoMassimo &&
            s.height() <= limiti.latoMassimo &&
            qint64(s.width()) * s.height() <= limiti.pixelMassimi;
+}
+
+// Fits a decoded picture within `massima`. A large one is first cut down in its own format (one
+// bit a pixel for a black-and-white scan) to four times that size, taking every so many pixels,
+// then smoothed: it never gets a full-size 32-bit copy.
+QImage riduci(QImage immagine, QSize massima)
+{
+    const QSize finale = entro(immagine.size(), massima);
+    if (immagine.size() == finale)
+        return immagine;
+    const QSize intermedia = entro(immagine.size(), finale * 4);
+    if (intermedia != immagine.size())
+        immagine = immagine.scaled(intermedia, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (immagine.depth() < 32)
+        immagine = immagine.convertToFormat(immagine.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                                       : QImage::Format_RGB32);
+    return immagine.scaled(finale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// Qt's reader for `formato` on the device; `propria` is the size our own reading of the header
+// found, when it is the one to trust.
+EsitoImmagine decodificaConQt(QIODevice& d, const char* formato, QSize propria, QSize massima,
+                              const LimitiImmagine& limiti)
+{
+    QImageReader lettore(&d, formato);
+    lettore.setAutoDetectImageFormat(false);
+    lettore.setDecideFormatFromContent(false);
+    lettore.setAutoTransform(false);
+    const QSize annunciata = propria.isValid() ? propria : lettore.size();
+    if (!annunciata.isValid())
+        return fallita(ErroreImmagine::Danneggiata);
+    if (!dimensioniAccettabili(annunciata, limiti))
+        return fallita(ErroreImmagine::DimensioniEccessive);
+    // A reader that can decode straight at a reduced size (JPEG) is asked to; the others decode
+    // whole, within Qt's allocation limit (see the constructor), and are reduced afterwards.
+    const QSize voluta = entro(annunciata, limitata(massima));
+    if (voluta != annunciata && lettore.supportsOption(QImageIOHandler::ScaledSize))
+        lettore.setScaledSize(voluta);
+    const QImage immagine = lettore.read();
+    if (immagine.isNull())
+        return fallita(ErroreImmagine::Danneggiata);
+    // A picture larger than its header said (an icon's PNG may be) is fitted like the rest.
+    return EsitoImmagine{riduci(immagine, limitata(massima)), ErroreImmagine::Nessuno};
+}
+
+// An icon or cursor: the picture of its directory's first entry, a PNG through Qt's reader, a
+// bitmap through the program's own decoder, which applies the transparency mask at every depth.
+EsitoImmagine decodificaIcona(QIODevice& d, qint64 dimensione, QSize massima,
+                              const LimitiImmagine& limiti)
+{
+    const auto voce = risorse::primaVoceIco(d.peek(risorse::IntestazioneIco));
+    if (!voce || voce->lunghezza == 0 || qint64(voce->inizio) + voce->lunghezza > dimensione ||
+        !d.seek(voce->inizio))
+        return fallita(ErroreImmagine::Danneggiata);
+    QByteArray dati = d.read(voce->lunghezza);
+    if (dati.size() != qsizetype(voce->lunghezza))
+        return fallita(ErroreImmagine::NonLeggibile);
+    if (risorse::voceIcoPng(dati)) {
+        QBuffer png(&dati);
+        png.open(QIODevice::ReadOnly);
+        return decodificaConQt(png, "png", QSize(), massima, limiti);
+    }
+    const QSize annunciata = risorse::dimensioneVoceIco(dati);
+    if (!annunciata.isValid())
+        return fallita(ErroreImmagine::Danneggiata);
+    if (!dimensioniAccettabili(annunciata, limiti))
+        return fallita(ErroreImmagine::DimensioniEccessive);
+    return EsitoImmagine{risorse::decodificaVoceIco(dati, limitata(massima)),
+                         ErroreImmagine::Nessuno};
 }
 
 EsitoImmagine decodificaRaster(QIODevice& d, qint64 dimensione, FormatoImmagine formato,
@@ -274,38 +328,20 @@ EsitoImmagine decodificaRaster(QIODevice& d, qint64 dimensione, FormatoImmagine 
     case FormatoImmagine::Gif:
         completa = gifCompleto(d, dimensione, propria);
         break;
-    default: // Qt's icon reader refuses short files itself
-        break;
+    default:
+        return decodificaIcona(d, dimensione, massima, limiti);
     }
     if (propria.isValid() && !propria.isEmpty() && !dimensioniAccettabili(propria, limiti))
         return fallita(ErroreImmagine::DimensioniEccessive);
     if (!completa)
         return fallita(ErroreImmagine::Danneggiata);
-
-    QImageReader lettore(&d, nomeFormatoQt(formato));
-    lettore.setAutoDetectImageFormat(false);
-    lettore.setDecideFormatFromContent(false);
-    lettore.setAutoTransform(false);
     // Qt gives a top-down BMP a negative height: our own reading of its header stands instead.
-    const QSize annunciata = formato == FormatoImmagine::Bmp ? propria : lettore.size();
-    if (!annunciata.isValid())
-        return fallita(ErroreImmagine::Danneggiata);
-    if (!dimensioniAccettabili(annunciata, limiti))
-        return fallita(ErroreImmagine::DimensioniEccessive);
-
-    // Only JPEG is decoded straight at the reduced size; the others are decoded whole first,
-    // within Qt's allocation limit, which refuses them itself when they exceed it.
-    const QSize voluta = entro(annunciata, limitata(massima));
-    if (voluta != annunciata)
-        lettore.setScaledSize(voluta);
-    QImage immagine = lettore.read();
-    if (immagine.isNull())
-        return fallita(ErroreImmagine::Danneggiata);
-    // A picture larger than its header said (an icon's PNG may be): fit it like the rest.
-    const QSize finale = entro(immagine.size(), limitata(massima));
-    if (immagine.size() != finale)
-        immagine = immagine.scaled(finale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return EsitoImmagine{immagine, ErroreImmagine::Nessuno};
+    const bool bmp = formato == FormatoImmagine::Bmp;
+    return decodificaConQt(d,
+                           bmp                                ? "bmp"
+                           : formato == FormatoImmagine::Jpeg ? "jpeg"
+                                                              : "gif",
+                           bmp ? propria : QSize(), massima, limiti);
 }
 
 // The helper reads one line "WIDTHxHEIGHT\n" with the largest size wanted, then the metafile;
@@ -344,14 +380,24 @@ FormatoImmagine riconosciFormato(const QByteArray& inizio)
 LetturaImmagine::LetturaImmagine(QString programmaWmf, LimitiImmagine limiti)
     : m_programmaWmf(std::move(programmaWmf)), m_limiti(limiti)
 {
+    // Qt's readers refuse a picture whose decoded size, counted at 4 bytes a pixel, exceeds their
+    // allocation limit (128 MB unless changed, a setting of the whole process): every picture
+    // within our own limits must get through it.
+    const qint64 megabyte = (m_limiti.pixelMassimi * 4 + (1 << 20) - 1) >> 20;
+    if (megabyte > QImageReader::allocationLimit())
+        QImageReader::setAllocationLimit(int(std::min<qint64>(megabyte, INT_MAX)));
 }
 
 EsitoImmagine LetturaImmagine::leggi(const QString& percorso, QSize massima) const
 {
+    return leggi(QFile::encodeName(percorso), massima);
+}
+
+EsitoImmagine LetturaImmagine::leggi(const QByteArray& percorso, QSize massima) const
+{
     // Opened without blocking, so that a pipe with a picture's name cannot stall the game, and
     // checked on the open descriptor, so that what is checked is what is read.
-    const QByteArray nome = QFile::encodeName(percorso);
-    const int fd = ::open(nome.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(percorso.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return fallita(errno == EACCES || errno == EPERM ? ErroreImmagine::NonLeggibile
                                                          : ErroreImmagine::NonUnFile);

@@ -7,13 +7,14 @@
 // Every file is distrusted. Only regular files are opened (never a pipe or a device, which could
 // block or never end); the file's size, the dimensions its header announces and the completeness
 // of its structure are checked before anything is decoded, so a hostile or damaged file costs a
-// bounded amount of memory and time. BMP, GIF, ICO and CUR pictures are decoded whole, within
-// Qt's image allocation limit (QImageReader::allocationLimit(), 128 MB unless changed), then
-// scaled; JPEG pictures are decoded at reduced size by the decoder itself, a progressive one
-// holding its coefficients, at most about 6 bytes a pixel of the progressive limit (180 MB). A
-// metafile is read whole (16 MB at most) and converted in a separate process with its own memory
-// and CPU limits and a deadline, so a metafile that crashes or hangs libwmf costs a refused
-// picture, never the game.
+// bounded amount of memory and time. Every picture within LimitiImmagine is read: JPEG pictures
+// are decoded at reduced size by the decoder itself, a progressive one holding its coefficients,
+// at most about 6 bytes a pixel of the progressive limit (180 MB); BMP, GIF and an icon's PNG are
+// decoded whole in their own format (Qt's allocation limit is raised to the pixel limit at 4
+// bytes a pixel, 191 MB) and then reduced; an icon's or cursor's bitmap is decoded straight at
+// the size wanted, with its transparency mask. A metafile is read whole (16 MB at most) and
+// converted in a separate process with its own memory and CPU limits and a deadline, so a
+// metafile that crashes or hangs libwmf costs a refused picture, never the game.
 
 #include <QImage>
 #include <QSize>
@@ -64,7 +65,7 @@ inline constexpr int LatoMassimoRichiesto = 4096;
 class LetturaImmagine {
 public:
     // `programmaWmf` is the path of the helper executable (see percorsoProgrammaWmf()); empty
-    // means metafiles cannot be read.
+    // means metafiles cannot be read. Raises Qt's image allocation limit to `limiti` if needed.
     explicit LetturaImmagine(QString programmaWmf, LimitiImmagine limiti = {});
 
     const LimitiImmagine& limiti() const { return m_limiti; }
@@ -73,6 +74,8 @@ public:
     // scaled down along each axis that exceeds it (so its proportions may change, as the preview
     // stretches it anyway); a smaller one keeps its own size.
     EsitoImmagine leggi(const QString& percorso, QSize massima) const;
+    // The same for a path as the file system spells it, which need not be valid UTF-8.
+    EsitoImmagine leggi(const QByteArray& percorso, QSize massima) const;
 
     // The same for a picture already in memory.
     EsitoImmagine decodifica(const QByteArray& dati, QSize massima) const;

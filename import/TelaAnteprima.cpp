@@ -32,14 +32,6 @@ void TelaAnteprima::svuota()
     update();
 }
 
-void TelaAnteprima::togliTrattiSullaFigura()
-{
-    if (haFigura()) {
-        m_vista = m_figura;
-        update();
-    }
-}
-
 void TelaAnteprima::paintEvent(QPaintEvent*)
 {
     QPainter p(this);

@@ -24,8 +24,6 @@ public:
     void mostraFigura(const QImage& figura);
     // No picture and no strokes: the white box.
     void svuota();
-    // The picture alone again, without the strokes made over it; a white box has nothing to undo.
-    void togliTrattiSullaFigura();
 
     bool haFigura() const { return !m_figura.isNull(); }
     // What the inner area shows, one image pixel per screen pixel.

@@ -52,6 +52,39 @@ QByteArray icoDiPng(const QByteArray& png, int lato)
     return ico + png;
 }
 
+// A 40 x 40 icon (or cursor) of `bit` bits whose colours are all black and whose transparency
+// mask leaves only the filled cells of celleDi(5) opaque; a 32-bit one's alpha says the same.
+QByteArray icoConMaschera(int bit, int tipo = 1)
+{
+    constexpr int Lato = 40;
+    const QImage figura = disegno(celleDi(5), 5, {Lato, Lato});
+    const int rigaColori = (Lato * bit + 31) / 32 * 4, rigaMaschera = (Lato + 31) / 32 * 4;
+    QByteArray colori(rigaColori * Lato, '\0'), maschera(rigaMaschera * Lato, '\0');
+    for (int y = 0; y < Lato; ++y) {
+        const int riga = Lato - 1 - y; // bottom-up
+        for (int x = 0; x < Lato; ++x) {
+            const bool pieno = campionePieno(figura.pixel(x, y));
+            if (!pieno)
+                maschera[riga * rigaMaschera + x / 8] |= char(0x80 >> (x % 8));
+            if (bit == 32)
+                colori[riga * rigaColori + 4 * x + 3] = pieno ? '\xFF' : '\0';
+        }
+    }
+    QByteArray dib;
+    for (quint32 v : {40u, quint32(Lato), quint32(2 * Lato), 1u | quint32(bit) << 16, 0u,
+                      quint32(colori.size() + maschera.size()), 0u, 0u, 0u, 0u})
+        le32(dib, v);
+    for (int k = 0; bit <= 8 && k < 1 << bit; ++k)
+        le32(dib, k == 0 ? 0 : 0xFFFFFF); // colour 0 black
+    dib += colori + maschera;
+    QByteArray ico;
+    for (int v : {0, tipo, 1, Lato | Lato << 8, 0, 1, bit}) // a cursor's hot spot: 1, bit
+        le16(ico, v);
+    le32(ico, quint32(dib.size()));
+    le32(ico, 22);
+    return ico + dib;
+}
+
 // The same with a PNG whose header announces the given size.
 QByteArray icoConPngGigante(quint32 larghezza, quint32 altezza)
 {
@@ -161,6 +194,14 @@ private slots:
              DimensioneAnteprima);
         const QByteArray cursore = con<quint16>(scritta(d(5, {32, 32}), "ico"), 2, 2);
         riga("puntatore.cur", con<quint32>(cursore, 10, 0x00040004), 5, {32, 32}); // hot spot 4, 4
+        // Transparent pixels are the white of the box, whatever the depth: Qt's own reader
+        // would show 16-bit and 24-bit ones black.
+        for (int bit : {1, 4, 8, 16, 24, 32})
+            riga(qPrintable(QStringLiteral("maschera %1 bit.ico").arg(bit)), icoConMaschera(bit), 5,
+                 {40, 40});
+        riga("maschera 24 bit.cur", icoConMaschera(24, 2), 5, {40, 40});
+        // An A4 page scanned at 600 dpi, within the program's limits though above Qt's own.
+        riga("pagina a4.bmp", bmpUnBit(celleDi(15), 15, {4960, 7016}), 15, DimensioneAnteprima);
         riga("disegno.wmf", wmfDi(celleDi(15), 15), 15, DimensioneAnteprima);
         // Without a placeable header the bounds of what is drawn are the picture.
         riga("semplice.wmf", wmfDi(celleDi(15), 15).mid(22), 15, DimensioneAnteprima);
@@ -229,9 +270,8 @@ private slots:
         const qsizetype fotogramma = 13 + 768 + 5; // small screen, huge first frame
         riga("fotogramma gigante.gif", con<quint32>(gifDati, fotogramma, 0xFFFFFFFFu),
              DimensioniEccessive);
-        // Icons are at most 256 pixels a side, but a PNG inside one may say anything: Qt's
-        // allocation limit refuses it.
-        riga("png gigante.ico", icoConPngGigante(50000, 50000), Danneggiata);
+        // Icons are at most 256 pixels a side, but a PNG inside one may say anything.
+        riga("png gigante.ico", icoConPngGigante(50000, 50000), DimensioniEccessive);
 
         // Metafiles that libwmf turns down: a record longer than the largest announced, a
         // truncated file.
