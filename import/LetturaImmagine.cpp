@@ -1,6 +1,6 @@
 #include "import/LetturaImmagine.h"
 
-#include "resources/Risorse.h"
+#include "resources/Ico.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -85,35 +85,17 @@ inline QImage tinta(QColor colore, QSize dimensione = {40, 40})
     return img;
 }
 
-// A one-bit BMP (black and white, as a scanner writes one) of `dimensione` whose preview converts
-// to `celle`: filled cells black, empty ones white. Written row by row, so a page-sized one costs
-// no more than its own bytes.
-inline QByteArray bmpUnBit(const QString& celle, int lato, QSize dimensione)
+// The drawing in black and white, one bit a pixel as a scanner writes it: filled cells black
+// (index 0), empty ones white (index 1).
+inline QImage monoDi(const QString& celle, int lato, QSize dimensione)
 {
-    const int w = dimensione.width(), h = dimensione.height();
-    const int riga = (w + 31) / 32 * 4;
-    QByteArray b("BM");
-    le32(b, quint32(62 + riga * h));
-    le32(b, 0);
-    le32(b, 62); // file header, info header, two colours
-    for (quint32 v : {40u, quint32(w), quint32(h), 0x00010001u, 0u, quint32(riga * h), 0u, 0u, 2u,
-                      0u, 0x000000u, 0xFFFFFFu}) // 1 plane and 1 bit; black, white
-        le32(b, v);
-    const auto blocco = [](int p, int n, int l) { // the block a pixel of n falls in
-        int k = 0;
-        while (k + 1 < l && qRound(confine(k + 1, l) * n / 119.0) <= p)
-            ++k;
-        return k;
-    };
-    QList<QByteArray> righe(lato, QByteArray(riga, '\xFF'));
-    for (int i = 0; i < lato; ++i)
-        for (int x = 0; x < w; ++x)
-            if (celle[i * lato + blocco(x, w, lato)] == u'1')
-                righe[i][x / 8] = char(righe[i][x / 8] & ~(0x80 >> (x % 8)));
-    b.reserve(b.size() + qsizetype(riga) * h);
-    for (int y = h - 1; y >= 0; --y) // bottom-up
-        b.append(righe[blocco(y, h, lato)]);
-    return b;
+    const QImage figura = disegno(celle, lato, DimensioneAnteprima);
+    QImage mono(DimensioneAnteprima, QImage::Format_Mono);
+    mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    for (int y = 0; y < mono.height(); ++y)
+        for (int x = 0; x < mono.width(); ++x)
+            mono.setPixel(x, y, campionePieno(figura.pixel(x, y)) ? 0 : 1);
+    return mono.scaled(dimensione, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 inline QByteArray scritta(const QImage& img, const char* formato, int qualita = -1,

@@ -77,18 +77,6 @@ private slots:
         QCOMPARE(cursore.pixmap().size(), QSize(32, 32));
     }
 
-    void cursoriMalformati()
-    {
-        QFile file(QStringLiteral(":/puntatori/MANO.cur"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QByteArray dati = file.readAll();
-        QVERIFY(!risorse::decodificaCursore(dati).immagine.isNull());
-        QVERIFY(risorse::decodificaCursore(dati.left(100)).immagine.isNull());
-        QVERIFY(risorse::decodificaCursore(QByteArray()).immagine.isNull());
-        dati[2] = 1; // an icon directory, not a cursor
-        QVERIFY(risorse::decodificaCursore(dati).immagine.isNull());
-    }
-
     void caratteri()
     {
         const QString famiglia = risorse::famigliaCaratteri();
