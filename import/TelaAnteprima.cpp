@@ -20,14 +20,14 @@ TelaAnteprima::TelaAnteprima(QWidget* contenitore)
 
 void TelaAnteprima::mostraFigura(const QImage& figura)
 {
-    m_figura = immagineAnteprima(figura);
-    m_vista = m_figura;
+    m_haFigura = true;
+    m_vista = immagineAnteprima(figura);
     update();
 }
 
 void TelaAnteprima::svuota()
 {
-    m_figura = QImage();
+    m_haFigura = false;
     m_vista = immagineAnteprima(QImage());
     update();
 }

@@ -25,7 +25,7 @@ public:
     // No picture and no strokes: the white box.
     void svuota();
 
-    bool haFigura() const { return !m_figura.isNull(); }
+    bool haFigura() const { return m_haFigura; }
     // What the inner area shows, one image pixel per screen pixel.
     const QImage& vista() const { return m_vista; }
     bool disegnando() const { return m_disegnando; }
@@ -53,8 +53,8 @@ private:
     void traccia(QPointF da, QPointF a);
     QPointF nellaVista(QPointF punto) const;
 
-    QImage m_figura;             // the picture stretched over the inner area; null when none
-    QImage m_vista;              // m_figura (or white) with the strokes
+    bool m_haFigura = false;
+    QImage m_vista; // the picture stretched over the inner area (or white), with the strokes
     QColor m_colore = Qt::black; // of the pen
     bool m_disegnando = false;
     QPointF m_ultimo; // where the stroke has reached, in the widget
