@@ -1,12 +1,9 @@
 #pragma once
 
-// A line solver: settles cells one row or column at a time, from that line's clue and the cells
-// already known, until nothing changes. A board it settles completely has exactly one solution,
-// and a player can reach it without ever guessing.
+// The clues as the solver reads them: runs checked against the length of their line.
 
 #include "model/Indizi.h"
 
-#include <QString>
 #include <optional>
 #include <vector>
 
@@ -19,10 +16,5 @@ std::optional<Sequenze> sequenzeValide(const Sequenze& grezze, int lunghezza);
 // picture (no rows, rows and columns in different numbers, or a line whose runs do not fit).
 std::optional<std::vector<Sequenze>> sequenzeDiTutte(const std::vector<Sequenze>& righe,
                                                      const std::vector<Sequenze>& colonne);
-
-// The cell string the clues force by line logic alone, or nothing when line logic leaves some
-// cell undecided (or the clues contradict each other).
-std::optional<QString> risolviConLogica(const std::vector<Sequenze>& righe,
-                                        const std::vector<Sequenze>& colonne);
 
 } // namespace gridora

@@ -1,3 +1,23 @@
+// How the solver works.
+//
+// A line is narrowed by restringi(): every arrangement of its runs that agrees with its known
+// cells is summed up at once, one machine word per run, and the cells that all arrangements fill
+// (or all leave empty) become known. Line logic repeats this on every line with newly known cells
+// until nothing changes; it alone settles the puzzles a player solves without guessing, and it is
+// the solver's only way of reasoning about a line.
+//
+// The search starts from that fixed point and probes: each undecided cell is set both ways and
+// followed by line logic. A value that leads to a contradiction settles the cell the other way, and
+// the cells that both values settle alike are settled too; the probes go round until a whole turn
+// changes nothing. Then the search guesses the cell whose weaker value still settled the most
+// cells (so that both branches shrink), tries both values depth first and stops at the second
+// picture.
+//
+// The budget counts line examinations: each line taken from the queue, answered by restringi() or
+// by the table of recent answers alike. The count depends on the clues alone, so an answer never
+// depends on the machine or its load, and it bounds the time, since everything else the search does
+// is a small multiple of its examinations.
+
 #include "model/RisolutoreCompleto.h"
 
 #include "model/Risolutore.h"
@@ -125,6 +145,25 @@ struct Stato {
     Maschera daEsaminare = 0; // lines with cells settled since they were last narrowed
 };
 
+// Records what line `linea` of a board of side `lato` now knows, copies its new cells into the
+// crossing lines and marks those to be looked at again. False when nothing is new.
+bool segna(Stato& stato, int lato, int linea, Celle pieni, Celle vuoti)
+{
+    const Celle nuove = (pieni & ~stato.pieni[linea]) | (vuoti & ~stato.vuoti[linea]);
+    stato.pieni[linea] = pieni;
+    stato.vuoti[linea] = vuoti;
+    const bool riga = linea < lato;
+    const int posizione = riga ? linea : linea - lato;
+    const int incroci = riga ? lato : 0;
+    for (Celle resto = nuove; resto != 0; resto &= resto - 1) {
+        const int i = std::countr_zero(resto);
+        auto& copia = ((pieni >> i) & 1) ? stato.pieni : stato.vuoti;
+        copia[incroci + i] |= Celle(1) << posizione;
+    }
+    stato.daEsaminare |= Maschera(nuove) << incroci;
+    return nuove != 0;
+}
+
 // Whether two lines show the same runs.
 bool stesseSequenze(Maschera a, Maschera b)
 {
@@ -140,14 +179,11 @@ bool stesseSequenze(Maschera a, Maschera b)
     return a == b;
 }
 
-// The search: line logic to a fixed point; probing, which tries every undecided cell both ways and
-// settles those where one value fails at once; then a guess on the cell whose two values settle the
-// most, each branch searched the same way. It stops at the second picture or when the budget runs
-// out.
+// The search described at the top of this file, or line logic alone.
 class Ricerca {
 public:
-    Ricerca(int lato, std::vector<Sequenze> sequenze, int limite)
-        : lato_(lato), sequenze_(std::move(sequenze)), limite_(limite),
+    Ricerca(int lato, std::vector<Sequenze> sequenze, Budget budget)
+        : lato_(lato), sequenze_(std::move(sequenze)), budget_(budget),
           tutte_(lato == LatoGestito ? ~Celle(0) : (Celle(1) << lato) - 1),
           prove_(2 * lato * lato, 0), memoria_(VociMemoria)
     {
@@ -160,14 +196,20 @@ public:
             registra(*nota);
         Stato iniziale;
         iniziale.daEsaminare = (Maschera(2) << (2 * lato_ - 1)) - 1;
-        if (!finito() && propaga(iniziale))
-            cerca(iniziale);
+        if (!finito() && propaga(iniziale)) {
+            if (!budget_.soloLogica)
+                cerca(iniziale);
+            else if (note(iniziale) == lato_ * lato_)
+                registra(iniziale);
+            else
+                aperta_ = true;
+        }
 
         EsitoSoluzioni esito;
         esito.esamiLinea = esami_;
         if (trovate_ >= 2)
             esito.esito = Unicita::PiuDiUna;
-        else if (esaurito_)
+        else if (esaurito_ || aperta_)
             esito.esito = Unicita::NonVerificata;
         else
             esito.esito = trovate_ == 1 ? Unicita::Unica : Unicita::Nessuna;
@@ -205,69 +247,82 @@ private:
         }
     }
 
-    // Tries every undecided cell both ways with line logic; a value that leads to a contradiction
-    // settles the cell the other way, and the probing starts over until no probe fails. `scelta`
-    // gets the cell whose two values settle the most cells together (-1 when every cell is
-    // settled), and prove_ how many cells each value settled.
+    bool nota(const Stato& stato, int cella) const
+    {
+        const int r = cella / lato_;
+        return (((stato.pieni[r] | stato.vuoti[r]) >> (cella % lato_)) & 1) != 0;
+    }
+
+    // Probes the undecided cells in turn, round and round, until a whole turn settles nothing.
+    // `scelta` gets the cell to guess: the one whose weaker value settled the most cells, then the
+    // one whose two values settled the most (-1 when every cell is settled).
     Sonda sonda(Stato& stato, int& scelta)
     {
-        for (;;) {
+        const int celle = lato_ * lato_;
+        for (int cella = 0, ultimoCambio = 0;;) {
             bool cambiato = false;
-            int migliore = -1;
-            scelta = -1;
-            const int notePrima = note(stato);
-            // Values implied by a successful probe of this round: their own probe cannot fail,
-            // since line logic from them reaches a part of what it reached.
-            std::array<Celle, 2 * LatoGestito> implicate{}; // [2 * row + value]
-            std::array<Stato, 2> esiti;
-            for (int r = 0; r < lato_; ++r) {
-                for (Celle resto = ignote(stato, r); resto != 0; resto &= resto - 1) {
-                    const int c = std::countr_zero(resto);
-                    if (((stato.pieni[r] | stato.vuoti[r]) >> c) & 1)
-                        continue; // settled by a failed probe earlier in this round
-                    const int cella = r * lato_ + c;
-                    std::array<bool, 2> regge{};
-                    for (int v = 0; v < 2; ++v) {
-                        if ((implicate[2 * r + v] >> c) & 1) {
-                            regge[v] = true;
-                            prove_[2 * cella + v] = 1;
-                            continue;
-                        }
-                        esiti[v] = stato;
-                        imposta(esiti[v], cella, v == 1);
-                        regge[v] = propaga(esiti[v]);
-                        if (esaurito_)
-                            return Esaurita;
-                        if (!regge[v])
-                            continue;
-                        prove_[2 * cella + v] = note(esiti[v]) - notePrima;
-                        for (int i = 0; i < lato_; ++i) {
-                            implicate[2 * i] |= esiti[v].vuoti[i] & ~stato.vuoti[i];
-                            implicate[2 * i + 1] |= esiti[v].pieni[i] & ~stato.pieni[i];
-                        }
-                    }
-                    if (!regge[0] && !regge[1])
-                        return Contraddizione;
-                    if (!regge[0] || !regge[1]) {
-                        // Only one value is left; an implied one has not been propagated yet.
-                        const int v = regge[1] ? 1 : 0;
-                        imposta(stato, cella, v == 1);
-                        if (!propaga(stato))
-                            return esaurito_ ? Esaurita : Contraddizione;
-                        implicate = {};
-                        cambiato = true;
-                        continue;
-                    }
-                    const int punti = prove_[2 * cella] + prove_[2 * cella + 1];
-                    if (punti > migliore) {
-                        migliore = punti;
-                        scelta = cella;
-                    }
-                }
+            if (!nota(stato, cella)) {
+                const Sonda esito = prova(stato, cella, cambiato);
+                if (esito != Aperta)
+                    return esito;
             }
-            if (!cambiato)
-                return Aperta;
+            if (cambiato)
+                ultimoCambio = cella;
+            cella = cella + 1 == celle ? 0 : cella + 1;
+            if (!cambiato && cella == ultimoCambio)
+                break;
         }
+        scelta = -1;
+        long migliore = -1;
+        for (int cella = 0; cella < celle; ++cella) {
+            const int vuota = prove_[2 * cella];
+            const int piena = prove_[2 * cella + 1];
+            const long punti = long(std::min(vuota, piena)) * celle * 2 + vuota + piena;
+            if (!nota(stato, cella) && punti > migliore) {
+                migliore = punti;
+                scelta = cella;
+            }
+        }
+        return Aperta;
+    }
+
+    // Sets one cell both ways with line logic and keeps in `stato` what that proves: the only
+    // value that holds, or the cells both values settle alike. prove_ gets how many cells each
+    // value settled (0 for one that fails).
+    Sonda prova(Stato& stato, int cella, bool& cambiato)
+    {
+        const int notePrima = note(stato);
+        std::array<Stato, 2> esiti;
+        std::array<bool, 2> regge{};
+        for (int v = 0; v < 2; ++v) {
+            esiti[v] = stato;
+            imposta(esiti[v], cella, v == 1);
+            regge[v] = propaga(esiti[v]);
+            if (esaurito_)
+                return Esaurita;
+            prove_[2 * cella + v] = regge[v] ? note(esiti[v]) - notePrima : 0;
+        }
+        if (!regge[0] && !regge[1])
+            return Contraddizione;
+        cambiato = true;
+        if (!regge[0] || !regge[1]) {
+            stato = esiti[regge[1] ? 1 : 0]; // already at its fixed point
+            return Aperta;
+        }
+        Maschera cambiate = 0;
+        for (int l = 0; l < 2 * lato_; ++l) {
+            const Celle pieni = esiti[0].pieni[l] & esiti[1].pieni[l];
+            const Celle vuoti = esiti[0].vuoti[l] & esiti[1].vuoti[l];
+            if (pieni != stato.pieni[l] || vuoti != stato.vuoti[l])
+                cambiate |= Maschera(1) << l;
+            stato.pieni[l] = pieni;
+            stato.vuoti[l] = vuoti;
+        }
+        cambiato = cambiate != 0;
+        stato.daEsaminare = cambiate;
+        if (!propaga(stato))
+            return esaurito_ ? Esaurita : Contraddizione;
+        return Aperta;
     }
 
     Celle ignote(const Stato& stato, int linea) const
@@ -288,7 +343,7 @@ private:
     bool propaga(Stato& stato)
     {
         while (stato.daEsaminare != 0) {
-            if (esami_ >= limite_) {
+            if (esami_ >= budget_.esamiLinea) {
                 esaurito_ = true;
                 return false;
             }
@@ -300,22 +355,7 @@ private:
             Celle vuoti = stato.vuoti[linea];
             if (!restringiRicordando(linea, pieni, vuoti))
                 return false;
-            const Celle nuove = (pieni & ~stato.pieni[linea]) | (vuoti & ~stato.vuoti[linea]);
-            if (nuove == 0)
-                continue;
-            stato.pieni[linea] = pieni;
-            stato.vuoti[linea] = vuoti;
-
-            // Copy the new cells into the crossing lines and look at those again.
-            const bool riga = linea < lato_;
-            const int posizione = riga ? linea : linea - lato_;
-            const int incroci = riga ? lato_ : 0;
-            for (Celle resto = nuove; resto != 0; resto &= resto - 1) {
-                const int i = std::countr_zero(resto);
-                auto& copia = ((pieni >> i) & 1) ? stato.pieni : stato.vuoti;
-                copia[incroci + i] |= Celle(1) << posizione;
-            }
-            stato.daEsaminare |= Maschera(nuove) << incroci;
+            segna(stato, lato_, linea, pieni, vuoti);
         }
         return true;
     }
@@ -438,10 +478,11 @@ private:
 
     const int lato_;
     const std::vector<Sequenze> sequenze_; // rows, then columns, without zero entries
-    const int limite_;
+    const Budget budget_;
     const Celle tutte_;
     int esami_ = 0;
     bool esaurito_ = false;
+    bool aperta_ = false; // line logic alone left cells undecided
     int trovate_ = 0;
     std::array<Stato, 2> soluzioni_;
     std::vector<int> prove_; // [2 * cell + value]: cells settled by that value at the last probe
@@ -461,7 +502,7 @@ EsitoSoluzioni contaSoluzioni(const std::vector<Sequenze>& righe,
         nessuna.esito = Unicita::Nessuna;
         return nessuna;
     }
-    return Ricerca(int(righe.size()), std::move(*sequenze), budget.esamiLinea).esegui(nullptr);
+    return Ricerca(int(righe.size()), std::move(*sequenze), budget).esegui(nullptr);
 }
 
 EsitoSoluzioni contaSoluzioni(const QString& pixel, int lato, Budget budget)
@@ -479,8 +520,34 @@ EsitoSoluzioni contaSoluzioni(const QString& pixel, int lato, Budget budget)
         }
     }
     // The drawing fits its own clues: the search only has to look for another picture.
-    return Ricerca(lato, *sequenzeDiTutte(indizi.righe, indizi.colonne), budget.esamiLinea)
-        .esegui(&disegno);
+    return Ricerca(lato, *sequenzeDiTutte(indizi.righe, indizi.colonne), budget).esegui(&disegno);
+}
+
+std::optional<int> passateLogica(const std::vector<Sequenze>& righe,
+                                 const std::vector<Sequenze>& colonne)
+{
+    const int lato = int(righe.size());
+    const auto sequenze = sequenzeDiTutte(righe, colonne);
+    if (!sequenze || lato > LatoGestito)
+        return std::nullopt;
+    Stato stato;
+    for (int passate = 1;; ++passate) {
+        bool cambiato = false;
+        for (int linea = 0; linea < 2 * lato; ++linea) {
+            Celle pieni = stato.pieni[linea];
+            Celle vuoti = stato.vuoti[linea];
+            if (!restringi((*sequenze)[linea], lato, pieni, vuoti))
+                return std::nullopt;
+            cambiato |= segna(stato, lato, linea, pieni, vuoti);
+        }
+        int note = 0;
+        for (int r = 0; r < lato; ++r)
+            note += std::popcount(stato.pieni[r] | stato.vuoti[r]);
+        if (note == lato * lato)
+            return passate;
+        if (!cambiato)
+            return std::nullopt;
+    }
 }
 
 } // namespace gridora

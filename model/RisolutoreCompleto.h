@@ -1,12 +1,14 @@
 #pragma once
 
-// A complete solver: line logic, then a search that guesses a cell, follows each guess with line
-// logic and backs out of contradictions. It counts the pictures that fit the clues up to two,
-// which is what the editor needs to tell a fair puzzle from an ambiguous one.
+// The solver: line logic, probing, then a search that guesses a cell, follows each guess the same
+// way and backs out of contradictions. It counts the pictures that fit the clues up to two, which
+// is what the editor needs to tell a fair puzzle from an ambiguous one. Line logic alone, with
+// neither probing nor guesses, tells the puzzles a player solves without ever guessing.
 
 #include "model/Indizi.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace gridora {
@@ -20,11 +22,14 @@ enum class Unicita {
 
 // What the search may spend, in line examinations (one row or column narrowed from its clue and
 // its known cells). Counting work rather than time makes the answer depend on the clues alone,
-// never on the machine or its load. A 15 x 15 search that spends all of the default takes a few
-// milliseconds (about 10 at the very worst), and no drawing of the starting collection or of the
-// benchmark's random set needs half of it.
+// never on the machine or its load. A search that spends all of the default takes a few
+// milliseconds, and no drawing of the starting collection or of the benchmark's random set needs
+// half of it.
 struct Budget {
     int esamiLinea = 50000;
+    // Line logic alone: no probing, no guess. Clues it leaves open give NonVerificata; what it
+    // settles has exactly one picture.
+    bool soloLogica = false;
 };
 
 struct EsitoSoluzioni {
@@ -45,5 +50,11 @@ EsitoSoluzioni contaSoluzioni(const std::vector<Sequenze>& righe,
 // itself fits, so the answer is Unica, PiuDiUna or NonVerificata, and `prima` is the drawing. A
 // string that is not a drawing of that side gives NonVerificata.
 EsitoSoluzioni contaSoluzioni(const QString& pixel, int lato, Budget budget = {});
+
+// How hard the clues are for a player: the sweeps of line logic that settle every cell, a sweep
+// being each row in turn, then each column, from what the sweeps before it settled. Nothing when
+// line logic alone does not settle them (or the clues leave no picture, or the side is above 32).
+std::optional<int> passateLogica(const std::vector<Sequenze>& righe,
+                                 const std::vector<Sequenze>& colonne);
 
 } // namespace gridora

@@ -5,7 +5,7 @@
 #include "model/Collezione.h"
 #include "model/Indizi.h"
 #include "model/Nomi.h"
-#include "model/Risolutore.h"
+#include "model/RisolutoreCompleto.h"
 
 #include <QSet>
 #include <QTest>
@@ -119,13 +119,9 @@ private slots:
                 QVERIFY2(!disegni.contains(voce.pixel), qPrintable(voce.nome));
                 disegni.insert(voce.pixel);
 
-                const Indizi i = calcolaIndizi(segniDaPixel(voce.pixel, lato), lato);
-                const auto linee = [lato](const auto& tutte) {
-                    return std::vector<Sequenze>(tutte.begin(), tutte.begin() + lato);
-                };
-                QVERIFY2(risolviConLogica(linee(i.sequenzeRighe), linee(i.sequenzeColonne)) ==
-                             voce.pixel,
-                         qPrintable(voce.nome));
+                const EsitoSoluzioni logica =
+                    contaSoluzioni(voce.pixel, lato, Budget{.soloLogica = true});
+                QVERIFY2(logica.esito == Unicita::Unica, qPrintable(voce.nome));
             }
         }
     }

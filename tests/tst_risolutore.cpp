@@ -1,14 +1,14 @@
-// The solvers: what line logic settles, how many pictures the complete solver finds for a
-// puzzle's clues (none, one, more) and the budget that bounds its search.
+// The solver: what line logic alone settles and in how many sweeps, how many pictures the search
+// finds for a puzzle's clues (none, one, more) and the budget that bounds it.
 
 #include "Disegni.h"
 #include "model/Indizi.h"
-#include "model/Risolutore.h"
 #include "model/RisolutoreCompleto.h"
 #include "model/Tavola.h"
 
 #include <QTest>
 #include <array>
+#include <climits>
 #include <functional>
 #include <random>
 #include <vector>
@@ -73,6 +73,45 @@ const QStringList ambiguo15 = {
     "....#..###..##.", "...##.#.###...#", "..#.#.#.#....##", "...##..#....##.", ".....##..#....#",
 };
 
+constexpr Budget SoloLogica{.soloLogica = true};
+
+// The runs of every row and column of a cell string of any side.
+SequenzeDisegno sequenzeDi(const QString& celle, int lato)
+{
+    SequenzeDisegno i{std::vector<Sequenze>(lato), std::vector<Sequenze>(lato)};
+    const auto piena = [&](int r, int c) {
+        return r >= 0 && c >= 0 && celle[r * lato + c] == u'1';
+    };
+    const auto aggiungi = [](Sequenze& sequenze, bool cella, bool precedente) {
+        if (cella && !precedente)
+            sequenze.push_back(0);
+        if (cella)
+            ++sequenze.back();
+    };
+    for (int r = 0; r < lato; ++r) {
+        for (int c = 0; c < lato; ++c) {
+            aggiungi(i.righe[r], piena(r, c), piena(r, c - 1));
+            aggiungi(i.colonne[c], piena(r, c), piena(r - 1, c));
+        }
+    }
+    return i;
+}
+
+// The N-Dom puzzle of side 2N + 1, which has one picture at every size.
+SequenzeDisegno nDom(int n)
+{
+    SequenzeDisegno i;
+    i.righe.push_back({3});
+    i.colonne = {{1}, {1}};
+    for (int k = 1; k < n; ++k) {
+        i.righe.insert(i.righe.end(), {{1}, {3, 1}});
+        i.colonne.insert(i.colonne.end(), {{1, 3}, {1}});
+    }
+    i.righe.insert(i.righe.end(), {{1}, {1}});
+    i.colonne.push_back({3});
+    return i;
+}
+
 } // namespace
 
 class TestRisolutore : public QObject {
@@ -83,34 +122,38 @@ private slots:
     {
         QTest::addColumn<QStringList>("disegno");
         QTest::addColumn<Unicita>("atteso");
-        QTest::addColumn<bool>("perLinee"); // line logic alone finishes it
+        QTest::addColumn<int>("passate"); // sweeps of line logic alone, 0 when it cannot finish
         for (const int lato : {5, 10, 15}) {
             QTest::addRow("vuoto %dx%d", lato, lato)
-                << QStringList(lato, QString(lato, u'.')) << Unicita::Unica << true;
+                << QStringList(lato, QString(lato, u'.')) << Unicita::Unica << 1;
             QTest::addRow("pieno %dx%d", lato, lato)
-                << QStringList(lato, QString(lato, u'#')) << Unicita::Unica << true;
+                << QStringList(lato, QString(lato, u'#')) << Unicita::Unica << 1;
         }
-        QTest::newRow("ricerca 15x15") << unica15 << Unicita::Unica << false;
+        // The columns settle the left column, then the rows the second one.
+        QTest::newRow("due passate 5x5")
+            << QStringList{"##...", "#....", ".....", ".....", "....."} << Unicita::Unica << 2;
+        QTest::newRow("ricerca 15x15") << unica15 << Unicita::Unica << 0;
         QTest::newRow("scambio di quattro celle 5x5")
-            << QStringList{"#....", ".#...", ".....", ".....", "....."} << Unicita::PiuDiUna
-            << false;
+            << QStringList{"#....", ".#...", ".....", ".....", "....."} << Unicita::PiuDiUna << 0;
         QTest::newRow("senza scambio di quattro celle 15x15")
-            << ambiguo15 << Unicita::PiuDiUna << false;
+            << ambiguo15 << Unicita::PiuDiUna << 0;
     }
 
     // From the drawing, as the editor asks, and from its clues alone: the drawing alone, or two
-    // different pictures that fit the clues, the drawing first when it is given. Line logic finds
-    // a single picture too, or gives up without a guess.
+    // different pictures that fit the clues, the drawing first when it is given. Line logic alone
+    // finds the single picture too, in one sweep for these, or gives up without a guess.
     void disegni()
     {
         QFETCH(QStringList, disegno);
         QFETCH(Unicita, atteso);
-        QFETCH(bool, perLinee);
+        QFETCH(int, passate);
         const int lato = int(disegno.size());
         const QString celle = pixelDi(disegno);
         const SequenzeDisegno i = indizi(celle, lato);
-        QCOMPARE(risolviConLogica(i.righe, i.colonne),
-                 perLinee ? std::optional(celle) : std::nullopt);
+        const EsitoSoluzioni logica = contaSoluzioni(i.righe, i.colonne, SoloLogica);
+        QCOMPARE(logica.esito, passate > 0 ? Unicita::Unica : Unicita::NonVerificata);
+        QCOMPARE(logica.prima, passate > 0 ? celle : QString());
+        QCOMPARE(passateLogica(i.righe, i.colonne).value_or(0), passate);
         const EsitoSoluzioni dalDisegno = contaSoluzioni(celle, lato);
         QCOMPARE(dalDisegno.prima, celle);
         for (const EsitoSoluzioni& esito : {dalDisegno, contaSoluzioni(i.righe, i.colonne)}) {
@@ -126,17 +169,43 @@ private slots:
         }
     }
 
-    // Clues that no picture fits: a plain disagreement, and one that line logic does not see,
-    // where only trying the pictures shows it.
+    // Clues that no picture fits: a plain disagreement, one that line logic does not see, where
+    // only trying the pictures shows it, and runs longer than their line, up to the largest int
+    // (which once overflowed the sum of the runs).
     void nessunaSoluzione()
     {
-        for (const auto& [righe, colonne] : {std::pair{IndiziLinee(5, {5}), IndiziLinee(5, {4})},
-                                             {IndiziLinee{{2}, {2, 1}, {2}, {2, 1}, {2}},
-                                              IndiziLinee{{1, 1}, {4}, {1, 1}, {1, 1}, {1, 1}}}}) {
+        const IndiziLinee vuote(5);
+        for (const auto& [righe, colonne] :
+             {std::pair{IndiziLinee(5, {5}), IndiziLinee(5, {4})},
+              {IndiziLinee{{2}, {2, 1}, {2}, {2, 1}, {2}},
+               IndiziLinee{{1, 1}, {4}, {1, 1}, {1, 1}, {1, 1}}},
+              {IndiziLinee{{6}, {}, {}, {}, {}}, vuote},
+              {IndiziLinee{{INT_MAX}, {}, {}, {}, {}}, vuote},
+              {IndiziLinee{{1, INT_MAX}, {}, {}, {}, {}}, vuote},
+              {vuote, IndiziLinee{{INT_MAX, INT_MAX}, {}, {}, {}, {}}}}) {
             const EsitoSoluzioni esito = contaSoluzioni(righe, colonne);
             QCOMPARE(esito.esito, Unicita::Nessuna);
             QVERIFY(esito.prima.isEmpty() && esito.seconda.isEmpty());
-            QVERIFY(!risolviConLogica(righe, colonne));
+            QVERIFY(contaSoluzioni(righe, colonne, SoloLogica).esito != Unicita::Unica);
+            QVERIFY(!passateLogica(righe, colonne));
+        }
+    }
+
+    // N-Dom defeats a plain search: every guess leads far before it fails. The default budget
+    // decides it up to DecisoFino; above, the search may run out, but it never answers wrongly.
+    void nDomino()
+    {
+        constexpr int DecisoFino = 11;
+        for (int n = 2; n <= 15; ++n) {
+            const int lato = 2 * n + 1;
+            const SequenzeDisegno i = nDom(n);
+            const EsitoSoluzioni esito = contaSoluzioni(i.righe, i.colonne);
+            const QByteArray caso = QByteArray::number(n) + "-Dom";
+            QVERIFY2(esito.esito == Unicita::Unica ||
+                         (lato > DecisoFino && esito.esito == Unicita::NonVerificata),
+                     caso.constData());
+            QVERIFY2(esito.esito != Unicita::Unica || sequenzeDi(esito.prima, lato) == i,
+                     caso.constData());
         }
     }
 

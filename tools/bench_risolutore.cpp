@@ -116,6 +116,21 @@ Verifica dagliIndizi(SequenzeDisegno indizi)
     return [indizi] { return contaSoluzioni(indizi.righe, indizi.colonne); };
 }
 
+// The N-Dom puzzle of side 2N+1: unique at every size, and hard for a plain search.
+SequenzeDisegno nDom(int n)
+{
+    SequenzeDisegno i;
+    i.righe.push_back({3});
+    i.colonne = {{1}, {1}};
+    for (int k = 1; k < n; ++k) {
+        i.righe.insert(i.righe.end(), {{1}, {3, 1}});
+        i.colonne.insert(i.colonne.end(), {{1, 3}, {1}});
+    }
+    i.righe.insert(i.righe.end(), {{1}, {1}});
+    i.colonne.push_back({3});
+    return i;
+}
+
 } // namespace
 
 int main()
@@ -168,5 +183,10 @@ int main()
         sparsi.push_back(dagliIndizi(std::move(indizi)));
     }
     misura("mixed clues, many runs", sparsi);
+
+    for (int n = 2; n <= 15; ++n) {
+        const QByteArray nome = QStringLiteral("%1-Dom %2x%2").arg(n).arg(2 * n + 1).toUtf8();
+        misura(nome.constData(), {dagliIndizi(nDom(n))});
+    }
     return 0;
 }
