@@ -143,6 +143,7 @@ struct Stato {
     std::array<Celle, 2 * LatoGestito> pieni{};
     std::array<Celle, 2 * LatoGestito> vuoti{};
     Maschera daEsaminare = 0; // lines with cells settled since they were last narrowed
+    int note = 0;             // settled cells
 };
 
 // Records what line `linea` of a board of side `lato` now knows, copies its new cells into the
@@ -161,7 +162,10 @@ bool segna(Stato& stato, int lato, int linea, Celle pieni, Celle vuoti)
         copia[incroci + i] |= Celle(1) << posizione;
     }
     stato.daEsaminare |= Maschera(nuove) << incroci;
-    return nuove != 0;
+    if (nuove == 0)
+        return false;
+    stato.note += std::popcount(nuove);
+    return true;
 }
 
 // Whether two lines show the same runs.
@@ -198,8 +202,8 @@ public:
         iniziale.daEsaminare = (Maschera(2) << (2 * lato_ - 1)) - 1;
         if (!finito() && propaga(iniziale)) {
             if (!budget_.soloLogica)
-                cerca(iniziale);
-            else if (note(iniziale) == lato_ * lato_)
+                cerca(iniziale, ~Maschera(0));
+            else if (iniziale.note == lato_ * lato_)
                 registra(iniziale);
             else
                 aperta_ = true;
@@ -223,14 +227,24 @@ public:
 private:
     enum Sonda { Aperta, Contraddizione, Esaurita };
 
+    struct Ricordo {
+        Celle pieni = 0;
+        Celle vuoti = 0;
+        Celle nuoviPieni = 0;
+        Celle nuoviVuoti = 0;
+        int linea = -1;
+        bool regge = false;
+    };
+
     bool finito() const { return esaurito_ || trovate_ >= 2; }
 
     // Depth first from a state at its line logic fixed point: settle what probing can, then guess
-    // a cell both ways, first the value that settles more.
-    void cerca(Stato& stato)
+    // a cell both ways, first the value that settles more. `linee` are the lines with cells settled
+    // since the last probing.
+    void cerca(Stato& stato, Maschera linee)
     {
         int cella = -1;
-        if (sonda(stato, cella) != Aperta)
+        if (sonda(stato, cella, linee) != Aperta)
             return;
         if (cella < 0) {
             registra(stato);
@@ -241,7 +255,7 @@ private:
             Stato ramo = stato;
             imposta(ramo, cella, piena);
             if (propaga(ramo))
-                cerca(ramo);
+                cerca(ramo, diverse(stato, ramo));
             if (finito())
                 return;
         }
@@ -253,25 +267,42 @@ private:
         return (((stato.pieni[r] | stato.vuoti[r]) >> (cella % lato_)) & 1) != 0;
     }
 
-    // Probes the undecided cells in turn, round and round, until a whole turn settles nothing.
-    // `scelta` gets the cell to guess: the one whose weaker value settled the most cells, then the
-    // one whose two values settled the most (-1 when every cell is settled).
-    Sonda sonda(Stato& stato, int& scelta)
+    // The lines whose known cells differ between two states.
+    Maschera diverse(const Stato& a, const Stato& b) const
     {
-        const int celle = lato_ * lato_;
-        for (int cella = 0, ultimoCambio = 0;;) {
+        Maschera linee = 0;
+        for (int l = 0; l < 2 * lato_; ++l) {
+            if (a.pieni[l] != b.pieni[l] || a.vuoti[l] != b.vuoti[l])
+                linee |= Maschera(1) << l;
+        }
+        return linee;
+    }
+
+    // Probes the undecided cells of `linee` in turn, round and round, until a whole turn settles
+    // nothing; the lines a probe changes join them. A probe elsewhere would mostly repeat one of
+    // the last probing, whose results prove_ still holds. `scelta` gets the cell to guess: the one
+    // whose weaker value settled the most cells, then the one whose two values settled the most
+    // (-1 when every cell is settled).
+    Sonda sonda(Stato& stato, int& scelta, Maschera linee)
+    {
+        // Row by row, round and round; the probing ends after a whole turn of rows without change.
+        for (int r = 0, senzaCambi = 0; senzaCambi < lato_; r = r + 1 == lato_ ? 0 : r + 1) {
             bool cambiato = false;
-            if (!nota(stato, cella)) {
-                const Sonda esito = prova(stato, cella, cambiato);
+            const Celle colonne = (linee >> r) & 1 ? tutte_ : Celle(linee >> lato_);
+            for (Celle resto = ignote(stato, r) & colonne; resto != 0; resto &= resto - 1) {
+                const int c = std::countr_zero(resto);
+                if (nota(stato, r * lato_ + c))
+                    continue; // settled by a probe of this row
+                Maschera cambiate = 0;
+                const Sonda esito = prova(stato, r * lato_ + c, cambiate);
                 if (esito != Aperta)
                     return esito;
+                linee |= cambiate;
+                cambiato = cambiato || cambiate != 0;
             }
-            if (cambiato)
-                ultimoCambio = cella;
-            cella = cella + 1 == celle ? 0 : cella + 1;
-            if (!cambiato && cella == ultimoCambio)
-                break;
+            senzaCambi = cambiato ? 0 : senzaCambi + 1;
         }
+        const int celle = lato_ * lato_;
         scelta = -1;
         long migliore = -1;
         for (int cella = 0; cella < celle; ++cella) {
@@ -287,41 +318,42 @@ private:
     }
 
     // Sets one cell both ways with line logic and keeps in `stato` what that proves: the only
-    // value that holds, or the cells both values settle alike. prove_ gets how many cells each
-    // value settled (0 for one that fails).
-    Sonda prova(Stato& stato, int cella, bool& cambiato)
+    // value that holds, or the cells both values settle alike; `cambiate` gets the lines that
+    // changed. prove_ gets how many cells each value settled (0 for one that fails).
+    Sonda prova(Stato& stato, int cella, Maschera& cambiate)
     {
-        const int notePrima = note(stato);
-        std::array<Stato, 2> esiti;
+        std::array<Stato, 2> esiti{stato, stato};
         std::array<bool, 2> regge{};
         for (int v = 0; v < 2; ++v) {
-            esiti[v] = stato;
             imposta(esiti[v], cella, v == 1);
             regge[v] = propaga(esiti[v]);
             if (esaurito_)
                 return Esaurita;
-            prove_[2 * cella + v] = regge[v] ? note(esiti[v]) - notePrima : 0;
+            prove_[2 * cella + v] = regge[v] ? esiti[v].note - stato.note : 0;
         }
         if (!regge[0] && !regge[1])
             return Contraddizione;
-        cambiato = true;
         if (!regge[0] || !regge[1]) {
-            stato = esiti[regge[1] ? 1 : 0]; // already at its fixed point
+            const Stato& tenuto = esiti[regge[1] ? 1 : 0]; // already at its fixed point
+            cambiate = diverse(stato, tenuto);
+            stato = tenuto;
             return Aperta;
         }
-        Maschera cambiate = 0;
+        esiti[0].note = 0;
         for (int l = 0; l < 2 * lato_; ++l) {
-            const Celle pieni = esiti[0].pieni[l] & esiti[1].pieni[l];
-            const Celle vuoti = esiti[0].vuoti[l] & esiti[1].vuoti[l];
-            if (pieni != stato.pieni[l] || vuoti != stato.vuoti[l])
-                cambiate |= Maschera(1) << l;
-            stato.pieni[l] = pieni;
-            stato.vuoti[l] = vuoti;
+            esiti[0].pieni[l] &= esiti[1].pieni[l];
+            esiti[0].vuoti[l] &= esiti[1].vuoti[l];
+            if (l < lato_)
+                esiti[0].note += std::popcount(esiti[0].pieni[l] | esiti[0].vuoti[l]);
         }
-        cambiato = cambiate != 0;
-        stato.daEsaminare = cambiate;
-        if (!propaga(stato))
+        Stato& comune = esiti[0];
+        comune.daEsaminare = diverse(stato, comune);
+        if (comune.daEsaminare == 0)
+            return Aperta;
+        if (!propaga(comune))
             return esaurito_ ? Esaurita : Contraddizione;
+        cambiate = diverse(stato, comune);
+        stato = comune;
         return Aperta;
     }
 
@@ -330,56 +362,47 @@ private:
         return ~(stato.pieni[linea] | stato.vuoti[linea]) & tutte_;
     }
 
-    int note(const Stato& stato) const
-    {
-        int n = 0;
-        for (int r = 0; r < lato_; ++r)
-            n += std::popcount(stato.pieni[r] | stato.vuoti[r]);
-        return n;
-    }
-
     // Line logic to a fixed point, looking again only at lines with newly settled cells. False on
     // a contradiction or when the budget runs out.
     bool propaga(Stato& stato)
     {
         while (stato.daEsaminare != 0) {
-            if (esami_ >= budget_.esamiLinea) {
-                esaurito_ = true;
-                return false;
-            }
-            ++esami_;
             const int linea = std::countr_zero(stato.daEsaminare);
             stato.daEsaminare &= stato.daEsaminare - 1;
-
-            Celle pieni = stato.pieni[linea];
-            Celle vuoti = stato.vuoti[linea];
-            if (!restringiRicordando(linea, pieni, vuoti))
+            const Ricordo& ricordo = restringiRicordando(linea, stato);
+            if (esaurito_ || !ricordo.regge)
                 return false;
-            segna(stato, lato_, linea, pieni, vuoti);
+            segna(stato, lato_, linea, ricordo.nuoviPieni, ricordo.nuoviVuoti);
         }
         return true;
     }
 
     // restringi() through a table of recent answers: probing and the search put the same line
-    // in the same state again and again, and most examinations are found there.
-    bool restringiRicordando(int linea, Celle& pieni, Celle& vuoti)
+    // in the same state again and again, and many examinations are found there.
+    const Ricordo& restringiRicordando(int linea, const Stato& stato)
     {
+        const Celle pieni = stato.pieni[linea];
+        const Celle vuoti = stato.vuoti[linea];
         const std::uint64_t chiave =
             ((std::uint64_t(pieni) << 32 | vuoti) ^ std::uint64_t(linea) << 58) *
             0x9E3779B97F4A7C15ull;
         Ricordo& ricordo = memoria_[chiave >> (64 - BitMemoria)];
-        if (ricordo.linea == linea && ricordo.pieni == pieni && ricordo.vuoti == vuoti) {
-            pieni = ricordo.nuoviPieni;
-            vuoti = ricordo.nuoviVuoti;
-            return ricordo.regge;
+        const bool ricordato =
+            ricordo.linea == linea && ricordo.pieni == pieni && ricordo.vuoti == vuoti;
+        if (esami_ >= budget_.esamiLinea) {
+            esaurito_ = true;
+            return ricordo;
         }
+        ++esami_;
+        if (ricordato)
+            return ricordo;
         ricordo.linea = linea;
         ricordo.pieni = pieni;
         ricordo.vuoti = vuoti;
-        ricordo.regge = restringi(sequenze_[linea], lato_, pieni, vuoti);
         ricordo.nuoviPieni = pieni;
         ricordo.nuoviVuoti = vuoti;
-        return ricordo.regge;
+        ricordo.regge = restringi(sequenze_[linea], lato_, ricordo.nuoviPieni, ricordo.nuoviVuoti);
+        return ricordo;
     }
 
     void imposta(Stato& stato, int cella, bool piena) const
@@ -390,6 +413,7 @@ private:
         celle[r] |= Celle(1) << c;
         celle[lato_ + c] |= Celle(1) << r;
         stato.daEsaminare |= (Maschera(1) << r) | (Maschera(1) << (lato_ + c));
+        ++stato.note;
     }
 
     // A settled board; each picture is kept once. The first one is also checked for a second
@@ -465,14 +489,6 @@ private:
         return celle;
     }
 
-    struct Ricordo {
-        Celle pieni = 0;
-        Celle vuoti = 0;
-        Celle nuoviPieni = 0;
-        Celle nuoviVuoti = 0;
-        int linea = -1;
-        bool regge = false;
-    };
     static constexpr int BitMemoria = 12;
     static constexpr int VociMemoria = 1 << BitMemoria;
 
@@ -540,10 +556,7 @@ std::optional<int> passateLogica(const std::vector<Sequenze>& righe,
                 return std::nullopt;
             cambiato |= segna(stato, lato, linea, pieni, vuoti);
         }
-        int note = 0;
-        for (int r = 0; r < lato; ++r)
-            note += std::popcount(stato.pieni[r] | stato.vuoti[r]);
-        if (note == lato * lato)
+        if (stato.note == lato * lato)
             return passate;
         if (!cambiato)
             return std::nullopt;
