@@ -29,12 +29,17 @@ std::optional<std::vector<Sequenze>> sequenzeDiTutte(const std::vector<Sequenze>
         return std::nullopt;
     std::vector<Sequenze> sequenze;
     sequenze.reserve(2 * lato);
+    long long differenza = 0; // filled cells of the rows less those of the columns
     for (int l = 0; l < 2 * lato; ++l) {
         auto valide = sequenzeValide(l < lato ? righe[l] : colonne[l - lato], lato);
         if (!valide)
             return std::nullopt;
+        for (const int s : *valide)
+            differenza += l < lato ? s : -s;
         sequenze.push_back(std::move(*valide));
     }
+    if (differenza != 0)
+        return std::nullopt;
     return sequenze;
 }
 

@@ -39,10 +39,10 @@ struct EsitoSoluzioni {
     int esamiLinea = 0; // line examinations spent
 };
 
-// Counts the pictures, up to two, whose rows and columns show these runs. The clues follow the
-// line solver's rules: zero entries are dropped, and a negative run, runs too long for their line
-// or rows and columns in different numbers leave no picture. Sides above 32 are not examined
-// (NonVerificata).
+// Counts the pictures, up to two, whose rows and columns show these runs. Zero entries are
+// dropped, and what sequenzeDiTutte() refuses (a negative run, runs too long for their line, rows
+// and columns in different numbers or filling different totals) leaves no picture. Sides above 32
+// are not examined (NonVerificata).
 EsitoSoluzioni contaSoluzioni(const std::vector<Sequenze>& righe,
                               const std::vector<Sequenze>& colonne, Budget budget = {});
 

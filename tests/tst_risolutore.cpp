@@ -170,11 +170,14 @@ private slots:
     }
 
     // Clues that no picture fits: a plain disagreement, one that line logic does not see, where
-    // only trying the pictures shows it, and runs longer than their line, up to the largest int
-    // (which once overflowed the sum of the runs).
+    // only trying the pictures shows it, runs longer than their line, up to the largest int
+    // (which once overflowed the sum of the runs), and rows that fill one cell more than the
+    // columns, which a search would only see after trying every way of placing them.
     void nessunaSoluzione()
     {
         const IndiziLinee vuote(5);
+        IndiziLinee unaColonnaVuota(20, {1});
+        unaColonnaVuota[7] = {};
         for (const auto& [righe, colonne] :
              {std::pair{IndiziLinee(5, {5}), IndiziLinee(5, {4})},
               {IndiziLinee{{2}, {2, 1}, {2}, {2, 1}, {2}},
@@ -191,9 +194,11 @@ private slots:
         }
     }
 
-    // N-Dom defeats a plain search: every guess leads far before it fails. The default budget
-    // decides it up to DecisoFino; above, the search may run out, but it never answers wrongly.
-    void nDomino()
+    // Families that defeat a plain search. N-Dom: every guess leads far before it fails; the
+    // default budget decides it up to DecisoFino, and above it the search may run out but never
+    // answers wrongly. One filled cell per row and per column but for a column of two: many
+    // pictures, and probing a 32 x 32 board alone would spend the budget.
+    void famiglieDifficili()
     {
         constexpr int DecisoFino = 11;
         for (int n = 2; n <= 15; ++n) {
@@ -207,6 +212,14 @@ private slots:
             QVERIFY2(esito.esito != Unicita::Unica || sequenzeDi(esito.prima, lato) == i,
                      caso.constData());
         }
+        SequenzeDisegno permutazioni{IndiziLinee(32, {1}), IndiziLinee(32, {1})};
+        permutazioni.colonne[0] = {2};
+        permutazioni.colonne[1] = {};
+        const EsitoSoluzioni esito = contaSoluzioni(permutazioni.righe, permutazioni.colonne);
+        QCOMPARE(esito.esito, Unicita::PiuDiUna);
+        QVERIFY(esito.prima != esito.seconda);
+        QVERIFY(sequenzeDi(esito.prima, 32) == permutazioni);
+        QVERIFY(sequenzeDi(esito.seconda, 32) == permutazioni);
     }
 
     // What cannot be checked is never called unique.

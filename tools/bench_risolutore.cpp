@@ -112,6 +112,16 @@ std::vector<Verifica> dalDisegno(const QStringList& disegni, int lato)
     return verifiche;
 }
 
+qsizetype pieneDi(const SequenzeDisegno& indizi)
+{
+    qsizetype piene = 0;
+    for (const Sequenze& riga : indizi.righe) {
+        for (const int s : riga)
+            piene += s;
+    }
+    return piene;
+}
+
 Verifica dagliIndizi(SequenzeDisegno indizi)
 {
     return [indizi] { return contaSoluzioni(indizi.righe, indizi.colonne); };
@@ -172,14 +182,23 @@ int main()
         soloIndizi.push_back(dagliIndizi(indiziDi(pixel, 15)));
     misura("random 15x15, clues only", soloIndizi);
 
-    // Mostly clues that no picture fits, which the search must prove by trying everything.
-    std::vector<Verifica> mescolati;
-    for (int n = 0; n < 200; ++n) {
-        SequenzeDisegno indizi = indiziDi(disegnoCasuale(generatore, 15), 15);
-        indizi.colonne = indiziDi(disegnoCasuale(generatore, 15), 15).colonne;
-        mescolati.push_back(dagliIndizi(std::move(indizi)));
-    }
-    misura("mixed clues 15x15", mescolati);
+    // Mostly clues that no picture fits, which the search must prove by trying everything: the
+    // rows of one drawing and the columns of another that fills as many cells (clues whose totals
+    // differ are refused at once).
+    const auto mescolati = [](int quanti, const std::function<QString()>& disegno) {
+        std::vector<Verifica> verifiche;
+        while (int(verifiche.size()) < quanti) {
+            SequenzeDisegno indizi = indiziDi(disegno(), 15);
+            const QString altro = disegno();
+            if (altro.count(u'1') != pieneDi(indizi))
+                continue;
+            indizi.colonne = indiziDi(altro, 15).colonne;
+            verifiche.push_back(dagliIndizi(std::move(indizi)));
+        }
+        return verifiche;
+    };
+    misura("mixed clues 15x15",
+           mescolati(200, [&generatore] { return disegnoCasuale(generatore, 15); }));
 
     // The same with up to eight runs per line (no two filled cells side by side in a row), the
     // slowest line examinations, and states that rarely repeat: the costliest budget found.
@@ -191,12 +210,7 @@ int main()
         }
         return pixel;
     };
-    std::vector<Verifica> sparsi;
-    for (int n = 0; n < 100; ++n) {
-        SequenzeDisegno indizi = indiziDi(sparso(), 15);
-        indizi.colonne = indiziDi(sparso(), 15).colonne;
-        sparsi.push_back(dagliIndizi(std::move(indizi)));
-    }
+    const std::vector<Verifica> sparsi = mescolati(100, sparso);
     misura("mixed clues, many runs", sparsi);
 
     for (int n = 2; n <= 15; ++n) {
