@@ -255,5 +255,12 @@ int main()
         const QByteArray nome = QStringLiteral("%1-Dom %2x%2").arg(n).arg(2 * n + 1).toUtf8();
         misura(nome.constData(), {dagliIndizi(nDom(n))});
     }
+    // What deciding them up to 15 x 15 costs.
+    for (const int n : {6, 7}) {
+        const QByteArray nome = QStringLiteral("%1-Dom, budget 600000").arg(n).toUtf8();
+        const SequenzeDisegno indizi = nDom(n);
+        misura(nome.constData(),
+               {[indizi] { return contaSoluzioni(indizi.righe, indizi.colonne, Budget{600000}); }});
+    }
     return 0;
 }
