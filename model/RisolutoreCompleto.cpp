@@ -13,8 +13,8 @@
 // other way, and the cells that both values settle alike are settled too; the probes go round
 // until a whole turn changes nothing. Then the search guesses the cell whose weaker value still
 // settled the most cells (so that both branches shrink), tries both values depth first and stops
-// at the second picture. Below the first guess, only the cells of the lines that changed are
-// probed again: elsewhere a probe would mostly repeat one already made.
+// at the second picture. Below the first guess, only the cells next to those settled since the
+// last probing are probed again: elsewhere a probe would mostly repeat one already made.
 //
 // The budget counts line examinations: each line taken from the queue, answered by restringi() or
 // by the table of recent answers alike. The count depends on the clues alone, so an answer never
@@ -207,8 +207,10 @@ public:
             if (!budget_.soloLogica) {
                 if (trovate_ == 0)
                     tuffo(iniziale);
+                Vicine tutte;
+                tutte.fill(tutte_);
                 if (!finito())
-                    cerca(iniziale, ~Maschera(0));
+                    cerca(iniziale, tutte);
             } else if (iniziale.note == lato_ * lato_)
                 registra(iniziale);
             else
@@ -242,6 +244,9 @@ private:
         bool regge = false;
     };
 
+    // Per row, the cells worth probing.
+    using Vicine = std::array<Celle, LatoGestito>;
+
     bool finito() const { return esaurito_ || trovate_ >= 2; }
 
     // A quick dive before the search: the undecided cells in order, each filled or, when line
@@ -267,12 +272,12 @@ private:
     }
 
     // Depth first from a state at its line logic fixed point: settle what probing can, then guess
-    // a cell both ways, first the value that settles more. `linee` are the lines with cells settled
-    // since the last probing.
-    void cerca(Stato& stato, Maschera linee)
+    // a cell both ways, first the value that settles more. `vicine` are the cells next to those
+    // settled since the last probing.
+    void cerca(Stato& stato, const Vicine& vicine)
     {
         int cella = -1;
-        if (sonda(stato, cella, linee) != Aperta)
+        if (sonda(stato, cella, vicine) != Aperta)
             return;
         if (cella < 0) {
             registra(stato);
@@ -282,8 +287,11 @@ private:
         for (const bool piena : {primaPiena, !primaPiena}) {
             Stato ramo = stato;
             imposta(ramo, cella, piena);
-            if (propaga(ramo))
-                cerca(ramo, diverse(stato, ramo));
+            if (propaga(ramo)) {
+                Vicine nuove{};
+                accanto(stato, ramo, nuove);
+                cerca(ramo, nuove);
+            }
             if (finito())
                 return;
         }
@@ -306,27 +314,37 @@ private:
         return linee;
     }
 
-    // Probes the undecided cells of `linee` in turn, round and round, until a whole turn settles
-    // nothing; the lines a probe changes join them. A probe elsewhere would mostly repeat one of
-    // the last probing, whose results prove_ still holds. `scelta` gets the cell to guess: the one
-    // whose weaker value settled the most cells, then the one whose two values settled the most
-    // (-1 when every cell is settled).
-    Sonda sonda(Stato& stato, int& scelta, Maschera linee)
+    // Adds to `vicine` the cells next to those that `dopo` settles and `prima` does not, in their
+    // row or their column (the settled ones too).
+    void accanto(const Stato& prima, const Stato& dopo, Vicine& vicine) const
     {
-        // Row by row, round and round; the probing ends after a whole turn of rows without change.
+        for (int r = 0; r < lato_; ++r) {
+            const Celle nuove =
+                (dopo.pieni[r] | dopo.vuoti[r]) & ~(prima.pieni[r] | prima.vuoti[r]);
+            vicine[r] |= (nuove | nuove << 1 | nuove >> 1) & tutte_;
+            if (r > 0)
+                vicine[r - 1] |= nuove;
+            if (r + 1 < lato_)
+                vicine[r + 1] |= nuove;
+        }
+    }
+
+    // Probes the undecided cells among `vicine` in turn, row by row, round and round, until a
+    // whole turn settles nothing; the cells next to those a probe settles join them. A probe far
+    // from every change would mostly repeat one already made, whose results prove_ still holds.
+    // `scelta` gets the cell to guess: the one whose weaker value settled the most cells, then the
+    // one whose two values settled the most (-1 when every cell is settled).
+    Sonda sonda(Stato& stato, int& scelta, Vicine vicine)
+    {
         for (int r = 0, senzaCambi = 0; senzaCambi < lato_; r = r + 1 == lato_ ? 0 : r + 1) {
             bool cambiato = false;
-            const Celle colonne = (linee >> r) & 1 ? tutte_ : Celle(linee >> lato_);
-            for (Celle resto = ignote(stato, r) & colonne; resto != 0; resto &= resto - 1) {
+            for (Celle resto = ignote(stato, r) & vicine[r]; resto != 0; resto &= resto - 1) {
                 const int c = std::countr_zero(resto);
                 if (nota(stato, r * lato_ + c))
                     continue; // settled by a probe of this row
-                Maschera cambiate = 0;
-                const Sonda esito = prova(stato, r * lato_ + c, cambiate);
+                const Sonda esito = prova(stato, r * lato_ + c, vicine, cambiato);
                 if (esito != Aperta)
                     return esito;
-                linee |= cambiate;
-                cambiato = cambiato || cambiate != 0;
             }
             senzaCambi = cambiato ? 0 : senzaCambi + 1;
         }
@@ -346,9 +364,10 @@ private:
     }
 
     // Sets one cell both ways with line logic and keeps in `stato` what that proves: the only
-    // value that holds, or the cells both values settle alike; `cambiate` gets the lines that
-    // changed. prove_ gets how many cells each value settled (0 for one that fails).
-    Sonda prova(Stato& stato, int cella, Maschera& cambiate)
+    // value that holds, or the cells both values settle alike; `cambiato` is set when that
+    // settles cells, and their neighbours join `vicine`. prove_ gets how many cells each value
+    // settled (0 for one that fails).
+    Sonda prova(Stato& stato, int cella, Vicine& vicine, bool& cambiato)
     {
         std::array<Stato, 2> esiti{stato, stato};
         std::array<bool, 2> regge{};
@@ -363,8 +382,9 @@ private:
             return Contraddizione;
         if (!regge[0] || !regge[1]) {
             const Stato& tenuto = esiti[regge[1] ? 1 : 0]; // already at its fixed point
-            cambiate = diverse(stato, tenuto);
+            accanto(stato, tenuto, vicine);
             stato = tenuto;
+            cambiato = true;
             return Aperta;
         }
         esiti[0].note = 0;
@@ -380,8 +400,9 @@ private:
             return Aperta;
         if (!propaga(comune))
             return esaurito_ ? Esaurita : Contraddizione;
-        cambiate = diverse(stato, comune);
+        accanto(stato, comune, vicine);
         stato = comune;
+        cambiato = true;
         return Aperta;
     }
 

@@ -25,8 +25,8 @@ enum class Unicita {
 // never on the machine or its load. A search that spends all of the default takes a few
 // milliseconds (about 2 of processor time for a 15 x 15 board, 5 for a 32 x 32 one with many runs
 // per line), and no drawing of the starting collection or of the benchmark's random set needs
-// half of it. Clues from elsewhere can be harder: 600000 decides the hardest family known here up
-// to 15 x 15 (about 12 ms), but a 32 x 32 search that spends it all takes about 60 ms.
+// half of it. Clues from elsewhere can be harder: 200000 decides the hardest family known here up
+// to 15 x 15 (about 4 ms), but a 32 x 32 search that spends it all takes about 20 ms.
 struct Budget {
     int esamiLinea = 50000;
     // Line logic alone: no probing, no guess. Clues it leaves open give NonVerificata; what it

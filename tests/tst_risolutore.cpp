@@ -191,7 +191,7 @@ private slots:
     }
 
     // Families that defeat a plain search. N-Dom: every guess leads far before it fails. The
-    // default budget decides it up to 11 x 11 and a larger one up to 15 x 15; above, the search
+    // default budget decides it up to 13 x 13 and a larger one up to 15 x 15; above, the search
     // may run out but it never answers wrongly. One filled cell per row and per column but for a
     // column of two: many pictures, and probing a 32 x 32 board alone would spend the budget.
     void famiglieDifficili()
@@ -200,7 +200,7 @@ private slots:
             const int lato = 2 * n + 1;
             const SequenzeDisegno i = nDom(n);
             for (const auto& [esami, decisoFino] :
-                 {std::pair{Budget{}.esamiLinea, 11}, {600000, 15}}) {
+                 {std::pair{Budget{}.esamiLinea, 13}, {200000, 15}}) {
                 if (lato > decisoFino && esami > Budget{}.esamiLinea)
                     continue;
                 const EsitoSoluzioni esito = contaSoluzioni(i.righe, i.colonne, Budget{esami});
