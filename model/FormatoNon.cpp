@@ -234,24 +234,17 @@ bool goalValido(const Grezzo& g)
     return true;
 }
 
-// The solvers take square boards: a narrower side is padded with empty lines, which leave the
-// pictures as they are. Up to the complete solver's side the clues are searched; above it only
-// line logic can settle them.
+// The solver takes square boards: a narrower side is padded with empty lines, which leave the
+// pictures as they are. Above the solver's side nothing is searched: such a puzzle is only read
+// with a goal that fits its clues.
 EsitoSoluzioni cercaFigure(const Grezzo& g, Budget budget)
 {
-    constexpr int LatoCercato = 32;
     const int lato = std::max(g.larghezza, g.altezza);
     std::vector<Sequenze> righe = g.righe;
     std::vector<Sequenze> colonne = g.colonne;
     righe.resize(std::size_t(lato));
     colonne.resize(std::size_t(lato));
-    EsitoSoluzioni esito;
-    if (lato <= LatoCercato) {
-        esito = contaSoluzioni(righe, colonne, budget);
-    } else if (const auto pixel = risolviConLogica(righe, colonne)) {
-        esito.esito = Unicita::Unica;
-        esito.prima = *pixel;
-    }
+    EsitoSoluzioni esito = contaSoluzioni(righe, colonne, budget);
     QString ritagliata;
     if (!esito.prima.isEmpty()) {
         for (int r = 0; r < g.altezza; ++r)

@@ -191,6 +191,7 @@ class Ricerca {
 public:
     Ricerca(int lato, std::vector<Sequenze> sequenze, Budget budget)
         : lato_(lato), sequenze_(std::move(sequenze)), budget_(budget),
+          limite_(budget.esamiLinea == EsamiPerLato ? esamiPredefiniti(lato) : budget.esamiLinea),
           tutte_(lato == LatoGestito ? ~Celle(0) : (Celle(1) << lato) - 1),
           prove_(2 * lato * lato, 0), memoria_(VociMemoria)
     {
@@ -438,7 +439,7 @@ private:
         Ricordo& ricordo = memoria_[chiave >> (64 - BitMemoria)];
         const bool ricordato =
             ricordo.linea == linea && ricordo.pieni == pieni && ricordo.vuoti == vuoti;
-        if (esami_ >= budget_.esamiLinea) {
+        if (esami_ >= limite_) {
             esaurito_ = true;
             return ricordo;
         }
@@ -544,6 +545,7 @@ private:
     const int lato_;
     const std::vector<Sequenze> sequenze_; // rows, then columns, without zero entries
     const Budget budget_;
+    const int limite_; // line examinations allowed
     const Celle tutte_;
     int esami_ = 0;
     bool esaurito_ = false;
@@ -555,6 +557,11 @@ private:
 };
 
 } // namespace
+
+int esamiPredefiniti(int lato)
+{
+    return lato <= 15 ? 200000 : 50000;
+}
 
 EsitoSoluzioni contaSoluzioni(const std::vector<Sequenze>& righe,
                               const std::vector<Sequenze>& colonne, Budget budget)

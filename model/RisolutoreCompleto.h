@@ -22,13 +22,15 @@ enum class Unicita {
 
 // What the search may spend, in line examinations (one row or column narrowed from its clue and
 // its known cells). Counting work rather than time makes the answer depend on the clues alone,
-// never on the machine or its load. A search that spends all of the default takes a few
-// milliseconds (about 2 of processor time for a 15 x 15 board, 5 for a 32 x 32 one with many runs
-// per line), and no drawing of the starting collection or of the benchmark's random set needs
-// half of it. Clues from elsewhere can be harder: 200000 decides the hardest family known here up
-// to 15 x 15 (about 4 ms), but a 32 x 32 search that spends it all takes about 20 ms.
+// never on the machine or its load. The default depends on the side: 200000 up to 15 x 15, which
+// decides the hardest family known here (about 4 ms of processor time at most), and 50000 above,
+// where an examination costs more (about 5 ms for a 32 x 32 board with many runs per line). No
+// drawing of the starting collection or of the benchmark's random set needs a tenth of it.
+inline constexpr int EsamiPerLato = -1; // the default of the side, esamiPredefiniti()
+int esamiPredefiniti(int lato);
+
 struct Budget {
-    int esamiLinea = 50000;
+    int esamiLinea = EsamiPerLato;
     // Line logic alone: no probing, no guess. Clues it leaves open give NonVerificata; what it
     // settles has exactly one picture.
     bool soloLogica = false;

@@ -101,10 +101,7 @@ void TestFormatoNon::lettura_data()
                             << Unicita::Unica << false;
     QTest::newRow("più figure") << QByteArray("width 2\nheight 2\nrows\n1\n1\ncolumns\n1\n1\n")
                                 << "" << 2 << "" << Unicita::PiuDiUna << false;
-    // Above the complete solver's side: line logic settles it, or the goal gives the picture.
-    QTest::newRow("40 x 1 senza goal")
-        << "width 40\nheight 1\nrows\n40\ncolumns\n" + ripetute("1\n", 40) << "" << 40
-        << QString(40, u'1') << Unicita::Unica << false;
+    // Above the solver's side the goal gives the picture.
     QByteArray diagonale(34 * 34, '0');
     for (int i = 0; i < 34; ++i)
         diagonale[i * 35] = '1';
@@ -171,6 +168,8 @@ void TestFormatoNon::rifiuti_data()
     QTest::newRow("nessuna figura")
         << QByteArray("width 2\nheight 2\nrows\n2\n0\ncolumns\n0\n2\n") << R::NessunaFigura;
     QTest::newRow("oltre il risolutore") << permutazione(34) << R::NonRisolto;
+    QTest::newRow("40 x 1 senza goal")
+        << "width 40\nheight 1\nrows\n40\ncolumns\n" + ripetute("1\n", 40) << R::NonRisolto;
     QTest::newRow("troppo grande")
         << Lati5 + RigheCasa + ColonneCasa + QByteArray(ByteMassimiNon, '\n') << R::TroppoGrande;
 }
