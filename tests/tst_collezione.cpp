@@ -9,6 +9,8 @@
 
 #include <QSet>
 #include <QTest>
+#include <optional>
+#include <tuple>
 
 using namespace gridora;
 
@@ -103,27 +105,59 @@ private slots:
         }
     }
 
-    // What the reader does not check already: names as the editor stores them, and pictures that
-    // are neither empty nor full, all different, each with a single solution that a player
-    // reaches without guessing.
+    // What the reader does not check already: names as the editor stores them; pictures that are
+    // neither empty nor full, none the same as another even mirrored or turned; each with a
+    // single solution, which line logic alone reaches (on 5 x 5 and 10 x 10 always); and a
+    // spread of difficulty, by the sweeps of line logic a puzzle needs: at least a fifth of the
+    // 10 x 10 and 15 x 15 ones need four or more, and every size has easy ones.
     void collezioneIniziale()
     {
         for (const int lato : {5, 10, 15}) {
             const QList<VoceCollezione> voci = gridora::collezioneIniziale(lato);
-            QVERIFY2(voci.size() >= 15, qPrintable(QString::number(voci.size())));
+            QVERIFY2(voci.size() >= 50, qPrintable(QString::number(voci.size())));
             QSet<QString> disegni;
+            int difficili = 0;
+            int facili = 0;
             for (const VoceCollezione& voce : voci) {
                 QVERIFY2(voce.nome == nomeProprio(voce.nome), qPrintable(voce.nome));
                 QVERIFY2(voce.pixel.contains(u'1'), qPrintable(voce.nome));
                 QVERIFY2(voce.pixel.contains(u'0'), qPrintable(voce.nome));
-                QVERIFY2(!disegni.contains(voce.pixel), qPrintable(voce.nome));
+                for (const QString& simmetrico : simmetrie(voce.pixel, lato))
+                    QVERIFY2(!disegni.contains(simmetrico), qPrintable(voce.nome));
                 disegni.insert(voce.pixel);
 
-                const EsitoSoluzioni logica =
-                    contaSoluzioni(voce.pixel, lato, Budget{.soloLogica = true});
-                QVERIFY2(logica.esito == Unicita::Unica, qPrintable(voce.nome));
+                const SequenzeDisegno indizi =
+                    sequenzeDisegno(segniDaPixel(voce.pixel, lato), lato);
+                const std::optional<int> passate = passateLogica(indizi.righe, indizi.colonne);
+                const Unicita esito = contaSoluzioni(voce.pixel, lato).esito;
+                QVERIFY2(esito == Unicita::Unica && (passate || lato == 15), qPrintable(voce.nome));
+                difficili += passate.value_or(99) >= 4 ? 1 : 0;
+                facili += passate.value_or(99) <= 2 ? 1 : 0;
             }
+            QVERIFY2(facili > 0, qPrintable(QString::number(lato)));
+            if (lato > 5)
+                QVERIFY2(difficili * 5 >= voci.size(), qPrintable(QString::number(difficili)));
         }
+    }
+
+private:
+    // A picture in its eight orientations: turned 0, 1, 2 and 3 quarters, each also mirrored.
+    static QList<QString> simmetrie(const QString& pixel, int lato)
+    {
+        QList<QString> tutte;
+        for (int trasformazione = 0; trasformazione < 8; ++trasformazione) {
+            QString t(pixel.size(), u'0');
+            for (int r = 0; r < lato; ++r) {
+                for (int c = 0; c < lato; ++c) {
+                    int rr = r, cc = trasformazione & 4 ? lato - 1 - c : c;
+                    for (int q = 0; q < (trasformazione & 3); ++q)
+                        std::tie(rr, cc) = std::pair{cc, lato - 1 - rr};
+                    t[rr * lato + cc] = pixel.at(r * lato + c);
+                }
+            }
+            tutte.append(t);
+        }
+        return tutte;
     }
 };
 
