@@ -101,12 +101,12 @@ private:
     void evidenziaPulsante(const EtichettaPulsante* sotto);
 
     // Drawing.
-    void Image1_MouseDown(int riga, int colonna);
-    void Image1_MouseUp(int riga, int colonna, Qt::MouseButton pulsante);
-    void Image1_Drag(int riga, int colonna, Qt::MouseButton pulsante);
-    void Image1_MouseMove(int riga, int colonna);
-    void Image1_Tasto(int riga, int colonna, Qt::MouseButton pulsante);
     void clicCella(int riga, int colonna, Qt::MouseButton pulsante);
+    void tastoSuCella(int riga, int colonna, Qt::MouseButton pulsante);
+    void inizioTrascinamento(int riga, int colonna, Qt::MouseButton pulsante);
+    void cellaTrascinata(int riga, int colonna);
+    void fineTrascinamento();
+    void Image1_MouseMove(int riga, int colonna);
     void Verticale_MouseMove(int colonna);
     void ripetiColonnaCursore();
     void Command3_Click();
@@ -152,11 +152,7 @@ private:
     bool m_riempiendo = false;          // the program moves the list's selection: no click
     int m_indiceScelto = -1;            // list position of the selected puzzle
     QString m_pixelScelto;              // the selected puzzle's drawing, as read
-    // A press on a cell waits for its release or for the first cell a drag enters.
-    int m_rigaPremuta = 0;
-    int m_colonnaPremuta = 0;
-    bool m_trascinando = false;
-    Segno m_segnoTrascinato = Vuoto;
+    Segno m_segnoTrascinato = Vuoto;    // what a drag gives every cell it enters
 };
 
 } // namespace gridora

@@ -162,14 +162,15 @@ void Gridora::componiPulsanti()
 
 void Gridora::collega()
 {
-    connect(m_tavoliere, &Tavoliere::cellaPremuta, this,
-            [this](int riga, int colonna) { Image1_MouseDown(riga, colonna); });
-    connect(m_tavoliere, &Tavoliere::cellaTrascinata, this, &Gridora::Image1_Drag);
-    connect(m_tavoliere, &Tavoliere::cellaRilasciata, this, &Gridora::Image1_MouseUp);
+    connect(m_tavoliere, &Tavoliere::cellaRilasciata, this, &Gridora::clicCella);
+    connect(m_tavoliere, &Tavoliere::trascinamentoIniziato, this, &Gridora::inizioTrascinamento);
+    connect(m_tavoliere, &Tavoliere::cellaTrascinata, this,
+            [this](int riga, int colonna) { cellaTrascinata(riga, colonna); });
+    connect(m_tavoliere, &Tavoliere::trascinamentoFinito, this, &Gridora::fineTrascinamento);
     connect(m_tavoliere, &Tavoliere::cellaSorvolata, this, &Gridora::Image1_MouseMove);
     connect(m_tavoliere, &Tavoliere::colonnaSorvolata, this, &Gridora::Verticale_MouseMove);
     connect(m_tavoliere, &Tavoliere::rigaSorvolata, this, [this] { m_ripetizione->svuota(); });
-    connect(m_tavoliere, &Tavoliere::cellaDaTastiera, this, &Gridora::Image1_Tasto);
+    connect(m_tavoliere, &Tavoliere::cellaDaTastiera, this, &Gridora::tastoSuCella);
     connect(m_tavoliere, &Tavoliere::cursoreSpostato, this,
             [this](int, int colonna) { Verticale_MouseMove(colonna); });
 

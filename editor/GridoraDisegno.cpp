@@ -14,33 +14,7 @@
 
 namespace gridora {
 
-void Gridora::Image1_MouseDown(int riga, int colonna)
-{
-    m_rigaPremuta = riga;
-    m_colonnaPremuta = colonna;
-    m_trascinando = false;
-}
-
-// A plain click, on the release of the pressed cell. After a drag the pressed cell has already
-// had its change, and the drag is over as one step of the history.
-void Gridora::Image1_MouseUp(int riga, int colonna, Qt::MouseButton pulsante)
-{
-    if (m_trascinando) {
-        m_trascinando = false;
-        m_disegno.chiudiPasso();
-        return;
-    }
-    clicCella(riga, colonna, pulsante);
-}
-
-// A key on the board's cursor: the click of its button on that cell. The repeat shows the
-// column's clue as it now stands, as the pointer's next move would.
-void Gridora::Image1_Tasto(int riga, int colonna, Qt::MouseButton pulsante)
-{
-    clicCella(riga, colonna, pulsante);
-    ripetiColonnaCursore();
-}
-
+// Image1_MouseUp: a click on a cell, acting at its release.
 void Gridora::clicCella(int riga, int colonna, Qt::MouseButton pulsante)
 {
     m_disegno.clic(riga, colonna, pulsanteDi(pulsante));
@@ -48,23 +22,43 @@ void Gridora::clicCella(int riga, int colonna, Qt::MouseButton pulsante)
     disegnoCambiato();
 }
 
-// The button is held and the pointer has entered another cell: the pressed cell takes the
-// click's change at once, and every cell entered gets the same mark (filled, crossed or empty).
-void Gridora::Image1_Drag(int riga, int colonna, Qt::MouseButton pulsante)
+// Image1_MouseUp from the keyboard: the click of its button on the cursor's cell. The repeat
+// shows the column's clue as it now stands, as the pointer's next move would.
+void Gridora::tastoSuCella(int riga, int colonna, Qt::MouseButton pulsante)
+{
+    clicCella(riga, colonna, pulsante);
+    ripetiColonnaCursore();
+}
+
+// A drag: the pressed cell takes the click's change as the pointer leaves it, and every cell
+// entered gets the mark the pressed cell then has (filled, crossed or empty). The whole drag is
+// one step of the history, however it ends.
+void Gridora::inizioTrascinamento(int riga, int colonna, Qt::MouseButton pulsante)
 {
     const Pulsante quale = pulsanteDi(pulsante);
-    if (quale == Pulsante::Altro)
+    if (quale == Pulsante::Altro) {
+        m_tavoliere->fermaTrascinamento();
         return;
-    if (!m_trascinando) {
-        m_trascinando = true;
-        m_disegno.apriPasso(); // until the release
-        m_segnoTrascinato = m_disegno.clic(m_rigaPremuta, m_colonnaPremuta, quale);
-        mostraCella(m_rigaPremuta, m_colonnaPremuta);
     }
+    m_disegno.apriPasso();
+    m_segnoTrascinato = m_disegno.clic(riga, colonna, quale);
+    mostraCella(riga, colonna);
+    disegnoCambiato();
+}
+
+void Gridora::cellaTrascinata(int riga, int colonna)
+{
     if (m_disegno.imposta(riga, colonna, m_segnoTrascinato))
         mostraCella(riga, colonna);
     disegnoCambiato();
     Verticale_MouseMove(colonna); // the repeat follows the column under the pointer
+}
+
+void Gridora::fineTrascinamento()
+{
+    if (m_disegno.passoAperto())
+        m_disegno.chiudiPasso();
+    disegnoCambiato();
 }
 
 void Gridora::Image1_MouseMove(int /*riga*/, int colonna)

@@ -28,11 +28,12 @@ GridoraGame::GridoraGame(const Servizi& servizi, const ParametriGioco& parametri
     if (m_parametri.audio)
         m_servizi.suono.prepara();
     m_tempora = servizi.pianificatore.ogni(1.0, this, [this] { Tempora_Timer(); });
-    connect(m_tavoliere, &Tavoliere::cellaPremuta, this, &GridoraGame::cellaPremuta);
+    // A click acts at its release; a drag on every cell it enters, the pressed one first.
+    const auto clic = [this](int r, int c, Qt::MouseButton pulsante) { clicCella(r, c, pulsante); };
+    connect(m_tavoliere, &Tavoliere::cellaRilasciata, this, clic);
+    connect(m_tavoliere, &Tavoliere::cellaDaTastiera, this, clic);
+    connect(m_tavoliere, &Tavoliere::trascinamentoIniziato, this, &GridoraGame::cellaTrascinata);
     connect(m_tavoliere, &Tavoliere::cellaTrascinata, this, &GridoraGame::cellaTrascinata);
-    connect(m_tavoliere, &Tavoliere::cellaRilasciata, this, &GridoraGame::cellaRilasciata);
-    connect(m_tavoliere, &Tavoliere::cellaDaTastiera, this,
-            [this](int r, int c, Qt::MouseButton pulsante) { Image1_MouseUp(r, c, pulsante); });
     connect(m_tavoliere, &Tavoliere::cursoreSpostato, this,
             [this](int, int colonna) { Verticale_MouseMove(colonna); });
     connect(m_tavoliere, &Tavoliere::cellaSorvolata, this, &GridoraGame::Image1_MouseMove);

@@ -100,10 +100,8 @@ private:
     void avviaGioco();
 
     // Play.
-    EsitoClic Image1_MouseUp(int riga, int colonna, Qt::MouseButton pulsante);
-    void cellaPremuta(int riga, int colonna, Qt::MouseButton pulsante);
+    EsitoClic clicCella(int riga, int colonna, Qt::MouseButton pulsante);
     void cellaTrascinata(int riga, int colonna, Qt::MouseButton pulsante);
-    void cellaRilasciata(int riga, int colonna, Qt::MouseButton pulsante);
     void Image1_MouseMove(int riga, int colonna);
     void Verticale_MouseMove(int colonna);
     void orizzontale_MouseMove();
@@ -141,13 +139,6 @@ private:
     bool m_nomeMostrato = false; // the record check is over: the puzzle's name is on screen
     double m_pausaSuono = 1.0;
     std::array<QString, CelleVideo> m_puntatoreCella; // the pointer each cell shows
-    struct Trascinamento {
-        QPoint origine{-1, -1}; // (row, column) of the pressed cell
-        Qt::MouseButton pulsante = Qt::NoButton;
-        bool iniziato = false; // the pointer has left the pressed cell: the drag acts
-        bool fermo = false;    // an error stopped it
-    };
-    Trascinamento m_trascinamento;
     int m_colonnaAiuto = -1;
     int m_rigaAiuto = -1;
     bool m_avviata = false;

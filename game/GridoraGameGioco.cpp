@@ -22,8 +22,8 @@ void GridoraGame::mostraCella(int riga, int colonna)
     m_tavoliere->mostraSegno(riga, colonna, m_partita->mostrato(riga, colonna));
 }
 
-// A click (or a key, or a cell entered by a drag) on a cell.
-EsitoClic GridoraGame::Image1_MouseUp(int riga, int colonna, Qt::MouseButton pulsante)
+// Image1_MouseUp: a click on a cell, a key on the board's cursor, or a cell a drag enters.
+EsitoClic GridoraGame::clicCella(int riga, int colonna, Qt::MouseButton pulsante)
 {
     if (!m_partita || m_risolto)
         return {};
@@ -43,35 +43,11 @@ EsitoClic GridoraGame::Image1_MouseUp(int riga, int colonna, Qt::MouseButton pul
 }
 
 // A drag gives every cell it enters, the pressed one first, what a click of its button would,
-// and stops at the first error: one careless drag costs one penalty. A plain click acts when the
-// button is released, as always.
-void GridoraGame::cellaPremuta(int riga, int colonna, Qt::MouseButton pulsante)
-{
-    m_trascinamento = {QPoint(riga, colonna), pulsante, false, false};
-}
-
+// and stops at the first error: one careless drag costs one penalty.
 void GridoraGame::cellaTrascinata(int riga, int colonna, Qt::MouseButton pulsante)
 {
-    Trascinamento& t = m_trascinamento;
-    if (t.fermo || pulsante != t.pulsante || t.origine.x() < 0)
-        return;
-    const auto agisci = [&](int r, int c) {
-        t.fermo = Image1_MouseUp(r, c, pulsante).tipo == EsitoClic::Tipo::Errore;
-    };
-    if (!t.iniziato) {
-        t.iniziato = true;
-        agisci(t.origine.x(), t.origine.y());
-    }
-    if (!t.fermo)
-        agisci(riga, colonna);
-}
-
-void GridoraGame::cellaRilasciata(int riga, int colonna, Qt::MouseButton pulsante)
-{
-    const bool trascinata = m_trascinamento.iniziato;
-    m_trascinamento = {};
-    if (!trascinata)
-        Image1_MouseUp(riga, colonna, pulsante);
+    if (clicCella(riga, colonna, pulsante).tipo == EsitoClic::Tipo::Errore)
+        m_tavoliere->fermaTrascinamento();
 }
 
 // An error: its sound, and its pointer on every cell until the clock lets it go.

@@ -52,6 +52,14 @@ inline void muovi(QWidget* finestra, QPoint punto)
     QTest::mouseMove(finestra->windowHandle(), punto);
 }
 
+// The held button goes up where the window cannot see it (over another program, or after a grab
+// taken away): the window system's next move over `punto` reports no button held.
+inline void rilascioAltrove(QWidget* finestra, QPoint punto)
+{
+    QTestPrivate::qtestMouseButtons = Qt::NoButton;
+    QTest::mouseMove(finestra->windowHandle(), punto);
+}
+
 struct Banco {
     QTemporaryDir cartella;
     Archivio archivio{cartella.path()};

@@ -81,7 +81,7 @@ private slots:
 
     // A drag gives every cell entered the change the press gave the first cell, with clues and
     // preview following; it is one step, whatever it crosses, and undo keys during it wait for
-    // its end. A press and a release on one cell is a plain click.
+    // its end, its release or its release lost. A press and a release on one cell is a click.
     void trascinamento()
     {
         Sessione s;
@@ -117,6 +117,15 @@ private slots:
         s.annulla();
         QCOMPARE(s.segni().mid(30, 10), QString(10, u'.'));
         QCOMPARE(s.segni().mid(10, 10), QStringLiteral(".####....."));
+
+        QTest::mousePress(s.w(), Qt::LeftButton, {}, s.cella(5, 0));
+        QTest::mouseMove(s.w(), s.cella(5, 1));
+        rilascioAltrove(s.editor, s.cella(6, 6));
+        s.clic(6, 6);
+        QCOMPARE(s.segni().mid(50, 20), QStringLiteral("##..............#..."));
+        s.annulla();
+        s.annulla();
+        QCOMPARE(s.segni().mid(50, 20), QString(20, u'.'));
     }
 
     // "Cancella Schermo" and the import's hand-over are one step each, with clues, preview and

@@ -159,7 +159,9 @@ private slots:
         QCOMPARE(p.segno(0, 2), senzaX ? Vuoto : Croce);
     }
 
-    // A drag fills the cells it crosses, the pressed one first, and stops at the first error.
+    // A drag fills the cells it crosses, the pressed one first, and stops at the first error. One
+    // whose release is lost ends there, a press whose release is lost is no click, and the next
+    // press is a click as any other.
     void trascinamentoSiFermaAlPrimoErrore()
     {
         Banco banco;
@@ -185,6 +187,18 @@ private slots:
         QTest::mouseRelease(w, Qt::RightButton, {}, t.rettangoloCella(0, 3).center());
         for (int c = 1; c <= 3; ++c)
             QCOMPARE(p.segno(0, c), Croce);
+
+        QTest::mousePress(w, Qt::LeftButton, {}, t.rettangoloCella(4, 3).center());
+        QTest::mouseMove(w, t.rettangoloCella(4, 4).center());
+        rilascioAltrove(gioco, t.rettangoloCella(3, 4).center());
+        QTest::mousePress(w, Qt::LeftButton, {}, t.rettangoloCella(0, 0).center());
+        rilascioAltrove(gioco, t.rettangoloCella(3, 4).center());
+        QTest::mouseClick(w, Qt::LeftButton, {}, t.rettangoloCella(3, 2).center());
+        QCOMPARE(p.segno(4, 3), Pieno);
+        QCOMPARE(p.segno(4, 4), Pieno);
+        QCOMPARE(p.segno(0, 0), Vuoto);
+        QCOMPARE(p.segno(3, 2), Pieno);
+        QCOMPARE(p.errori(), 1);
     }
 };
 

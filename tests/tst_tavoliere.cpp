@@ -79,46 +79,82 @@ private slots:
         QVERIFY(!f.tavoliere->cellaAbilitata(0, 0));
     }
 
-    // A click is a press and a release on its cell, with its button. Every cell entered with the
-    // button held is reported once, in order; leaving the board and coming back reports the cell
-    // again; the release belongs to the pressed cell.
+    // A click is a press and a release on its cell, with its button. A drag reports the pressed
+    // cell as the pointer leaves it, then every cell entered once, in order; its release is no
+    // click. A cell disabled meanwhile still lets the drag end; a press on it is not taken.
     void clicETrascinamento()
     {
         Finestra f(10);
         QWindow* w = f.widget.windowHandle();
-        QSignalSpy premute(f.tavoliere, &Tavoliere::cellaPremuta);
+        QSignalSpy iniziati(f.tavoliere, &Tavoliere::trascinamentoIniziato);
         QSignalSpy trascinate(f.tavoliere, &Tavoliere::cellaTrascinata);
         QSignalSpy rilasciate(f.tavoliere, &Tavoliere::cellaRilasciata);
+        QSignalSpy finiti(f.tavoliere, &Tavoliere::trascinamentoFinito);
         QTest::mouseClick(w, Qt::RightButton, {}, f.cella(3, 4));
-        QCOMPARE(celleDi(premute), Celle{QPoint(3, 4)});
         QCOMPARE(celleDi(rilasciate), Celle{QPoint(3, 4)});
         QCOMPARE(rilasciate.first().at(2).value<Qt::MouseButton>(), Qt::RightButton);
-        QVERIFY(trascinate.isEmpty());
+        QVERIFY(iniziati.isEmpty() && trascinate.isEmpty() && finiti.isEmpty());
 
-        rilasciate.clear();
         QTest::mousePress(w, Qt::LeftButton, {}, f.cella(1, 1));
         // Moves inside a cell report nothing new; (2, 10) is past the side, off the board.
         for (const QPoint p :
              {f.cella(1, 1) + QPoint(3, 3), f.cella(1, 2), f.cella(1, 3),
               f.cella(1, 3) + QPoint(2, 0), f.cella(2, 3), f.cella(2, 10), f.cella(2, 9)})
             QTest::mouseMove(w, p);
+        f.tavoliere->setCellaAbilitata(1, 1, false);
         QTest::mouseRelease(w, Qt::LeftButton, {}, f.cella(2, 9));
+        QCOMPARE(celleDi(iniziati), Celle{QPoint(1, 1)});
         QCOMPARE(celleDi(trascinate),
                  (Celle{QPoint(1, 2), QPoint(1, 3), QPoint(2, 3), QPoint(2, 9)}));
         QCOMPARE(trascinate.first().at(2).value<Qt::MouseButton>(), Qt::LeftButton);
-        QCOMPARE(celleDi(rilasciate), Celle{QPoint(1, 1)});
+        QCOMPARE(rilasciate.size(), 1);
+        QCOMPARE(finiti.size(), 1);
+        QCOMPARE(finiti.first().at(0).toBool(), false);
+        QTest::mouseClick(w, Qt::LeftButton, {}, f.cella(1, 1));
+        QCOMPARE(rilasciate.size(), 1);
+    }
 
-        // A cell disabled meanwhile still lets the drag end; a press on it is not taken.
-        rilasciate.clear();
-        QTest::mousePress(w, Qt::LeftButton, {}, f.cella(5, 5));
-        f.tavoliere->setCellaAbilitata(5, 5, false);
-        QTest::mouseMove(w, f.cella(5, 6));
-        QTest::mouseRelease(w, Qt::LeftButton, {}, f.cella(5, 6));
-        QCOMPARE(celleDi(rilasciate), Celle{QPoint(5, 5)});
-        QTest::mouseClick(w, Qt::LeftButton, {}, f.cella(5, 5));
-        QCOMPARE(celleDi(rilasciate), Celle{QPoint(5, 5)});
-        QTest::mouseClick(w, Qt::LeftButton, {}, f.cella(6, 6));
-        QCOMPARE(celleDi(rilasciate), (Celle{QPoint(5, 5), QPoint(6, 6)}));
+    // A release the board never sees ends what the press was doing: a drag ends as lost, a press
+    // that stayed on its cell is no click, and the next press is taken as any other. The board
+    // notices a move with the button up, and its window losing the focus.
+    void rilascioPerso_data()
+    {
+        QTest::addColumn<bool>("disattivata");
+        QTest::newRow("mossa senza pulsante") << false;
+        QTest::newRow("finestra disattivata") << true;
+    }
+    void rilascioPerso()
+    {
+        QFETCH(bool, disattivata);
+        Finestra f(10);
+        QWidget altra;
+        QWindow* w = f.widget.windowHandle();
+        QSignalSpy premute(f.tavoliere, &Tavoliere::cellaPremuta);
+        QSignalSpy rilasciate(f.tavoliere, &Tavoliere::cellaRilasciata);
+        QSignalSpy finiti(f.tavoliere, &Tavoliere::trascinamentoFinito);
+        const auto perdi = [&](int riga, bool trascinato) {
+            QTest::mousePress(w, Qt::LeftButton, {}, f.cella(riga, 1));
+            if (trascinato)
+                QTest::mouseMove(w, f.cella(riga, 2));
+            if (disattivata) {
+                altra.show();
+                altra.activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(&altra));
+            }
+            QTestPrivate::qtestMouseButtons = Qt::NoButton; // the button went up elsewhere
+            if (!disattivata)
+                QTest::mouseMove(w, f.cella(4, 4));
+            QCOMPARE(finiti.size(), trascinato ? 1 : 0);
+            altra.hide();
+            f.widget.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&f.widget));
+        };
+        perdi(1, false);
+        perdi(2, true);
+        QCOMPARE(finiti.first().at(0).toBool(), true);
+        QTest::mouseClick(w, Qt::LeftButton, {}, f.cella(3, 3));
+        QCOMPARE(celleDi(premute), (Celle{QPoint(1, 1), QPoint(2, 1), QPoint(3, 3)}));
+        QCOMPARE(celleDi(rilasciate), Celle{QPoint(3, 3)});
     }
 };
 

@@ -82,7 +82,13 @@ void Cella::mousePressEvent(QMouseEvent* evento)
         return;
     }
     evento->accept();
-    m_tavoliere->premuta(m_indice, evento->button());
+    m_tavoliere->premuta(m_indice, evento->button(), evento->buttons());
+}
+
+// The press before it has been reported already.
+void Cella::mouseDoubleClickEvent(QMouseEvent* evento)
+{
+    evento->setAccepted(m_abilitata);
 }
 
 void Cella::mouseReleaseEvent(QMouseEvent* evento)

@@ -33,6 +33,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
+    void mouseDoubleClickEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
     void mouseMoveEvent(QMouseEvent* evento) override;
 

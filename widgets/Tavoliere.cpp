@@ -6,6 +6,8 @@
 #include "widgets/Forme.h"
 #include "widgets/Twips.h"
 
+#include <QEvent>
+
 namespace gridora {
 
 namespace {
@@ -47,6 +49,7 @@ Tavoliere::Tavoliere(QWidget* finestra) : QObject(finestra)
         m_celle[i] = new Cella(m_area, this, i);
     creaLinee();
     creaCornici(finestra);
+    finestra->installEventFilter(this); // its deactivation ends a drag
 }
 
 void Tavoliere::creaLinee()
@@ -139,7 +142,7 @@ void Tavoliere::setLato(int lato)
         m_d[f]->setVisible(f < fatti.cornici());
         m_v[f]->setVisible(f < fatti.cornici());
     }
-    m_premuta = -1;
+    m_trascinamento.chiudi();
     m_cursore = QPoint(0, 0);
     if (m_riquadroCursore)
         m_riquadroCursore->hide();
@@ -285,21 +288,25 @@ int Tavoliere::cellaInArea(QPoint punto) const
     return indiceVideo(riga, colonna);
 }
 
-void Tavoliere::premuta(int indice, Qt::MouseButton pulsante)
+void Tavoliere::premuta(int indice, Qt::MouseButton pulsante, Qt::MouseButtons pulsanti)
 {
     if (m_riquadroCursore)
         m_riquadroCursore->hide(); // the mouse has taken over; a key shows the cursor again
-    if (m_premuta >= 0)
-        return; // a second button while one is held
-    m_premuta = indice;
-    m_pulsante = pulsante;
-    m_ultimaTrascinata = indice;
+    if (m_trascinamento.attivo()) {
+        if (pulsante != m_trascinamento.pulsante() && (pulsanti & m_trascinamento.pulsante()))
+            return;      // a second button while one is held
+        rilascioPerso(); // the held button is up, or pressed anew: its release never came
+    }
+    m_trascinamento.premi(indice, pulsante);
     emit cellaPremuta(indice / LatoMassimo, indice % LatoMassimo, pulsante);
 }
 
 void Tavoliere::mossa(int indice, QPoint inArea, Qt::MouseButtons pulsanti)
 {
-    if (m_premuta < 0 || !(pulsanti & m_pulsante)) {
+    Trascinamento& t = m_trascinamento;
+    if (t.attivo() && !(pulsanti & t.pulsante()))
+        rilascioPerso();
+    if (!t.attivo()) {
         if (m_celle[indice]->abilitata())
             emit cellaSorvolata(indice / LatoMassimo, indice % LatoMassimo);
         return;
@@ -309,18 +316,39 @@ void Tavoliere::mossa(int indice, QPoint inArea, Qt::MouseButtons pulsanti)
     if (sotto < 0)
         return;
     emit cellaSorvolata(sotto / LatoMassimo, sotto % LatoMassimo);
-    if (sotto != m_ultimaTrascinata) {
-        m_ultimaTrascinata = sotto;
-        emit cellaTrascinata(sotto / LatoMassimo, sotto % LatoMassimo, m_pulsante);
+    const bool primo = !t.iniziato();
+    if (t.fermo() || !t.entra(sotto))
+        return;
+    const Qt::MouseButton pulsante = t.pulsante();
+    if (primo) {
+        emit trascinamentoIniziato(t.premuta() / LatoMassimo, t.premuta() % LatoMassimo, pulsante);
+        if (t.fermo() || !t.attivo())
+            return;
     }
+    emit cellaTrascinata(sotto / LatoMassimo, sotto % LatoMassimo, pulsante);
 }
 
 void Tavoliere::rilasciata(int indice, Qt::MouseButton pulsante)
 {
-    if (indice != m_premuta || pulsante != m_pulsante)
+    if (!m_trascinamento.attivo() || indice != m_trascinamento.premuta() ||
+        pulsante != m_trascinamento.pulsante())
         return;
-    m_premuta = -1;
-    emit cellaRilasciata(indice / LatoMassimo, indice % LatoMassimo, pulsante);
+    const bool trascinato = m_trascinamento.iniziato();
+    m_trascinamento.chiudi();
+    if (trascinato)
+        emit trascinamentoFinito(false);
+    else
+        emit cellaRilasciata(indice / LatoMassimo, indice % LatoMassimo, pulsante);
+}
+
+// The release of the held button will not come: a press that had not left its cell is no click,
+// a drag ends where it got to.
+void Tavoliere::rilascioPerso()
+{
+    const bool trascinato = m_trascinamento.iniziato();
+    m_trascinamento.chiudi();
+    if (trascinato)
+        emit trascinamentoFinito(true);
 }
 
 } // namespace gridora

@@ -8,6 +8,7 @@
 
 #include "model/Indizi.h"
 #include "model/Tavola.h"
+#include "widgets/Trascinamento.h"
 
 #include <QCursor>
 #include <QObject>
@@ -77,17 +78,27 @@ public:
     bool cursoreVisibile() const;
     QPoint cursore() const { return m_cursore; } // (row, column)
 
+    // A window stops the drag under way: no more cells are reported until the next press.
+    void fermaTrascinamento() { m_trascinamento.ferma(); }
+    const Trascinamento& trascinamento() const { return m_trascinamento; }
+
     // The board's frames, front to back as the windows stack them: area, d3, d2, v2, d1, v3, v1.
     std::array<QWidget*, 7> controlli() const;
     QWidget* area() const { return m_area; }
 
 signals:
-    // A button pressed on a cell, and released: the release reports the cell that was pressed,
-    // wherever the pointer is then.
+    // A button pressed on a cell while no other is held.
     void cellaPremuta(int riga, int colonna, Qt::MouseButton pulsante);
-    void cellaRilasciata(int riga, int colonna, Qt::MouseButton pulsante);
-    // With the button still held, the pointer has entered another cell of the board.
+    // The press has become a drag: its button still held, the pointer has left the pressed cell
+    // (riga, colonna) for another cell of the board. Then every cell the drag enters, until its
+    // end or until a window stops it.
+    void trascinamentoIniziato(int riga, int colonna, Qt::MouseButton pulsante);
     void cellaTrascinata(int riga, int colonna, Qt::MouseButton pulsante);
+    // The release of a press that never left its cell: a click on the pressed cell.
+    void cellaRilasciata(int riga, int colonna, Qt::MouseButton pulsante);
+    // A drag is over: released, or its release lost (`perso`: the button went up where the
+    // board could not see it, the window lost the focus, the grab was taken away).
+    void trascinamentoFinito(bool perso);
     // The pointer moves over a cell, a column clue or a row clue.
     void cellaSorvolata(int riga, int colonna);
     void colonnaSorvolata(int colonna);
@@ -104,9 +115,10 @@ private:
     friend class Cella;
     bool tasto(int tasto);
     void mostraCursore();
-    void premuta(int indice, Qt::MouseButton pulsante);
+    void premuta(int indice, Qt::MouseButton pulsante, Qt::MouseButtons pulsanti);
     void mossa(int indice, QPoint inArea, Qt::MouseButtons pulsanti);
     void rilasciata(int indice, Qt::MouseButton pulsante);
+    void rilascioPerso();
     int cellaInArea(QPoint punto) const;
     Cella* cella(int riga, int colonna) const;
     void creaCornici(QWidget* finestra);
@@ -122,9 +134,7 @@ private:
     std::array<Etichetta*, LatoMassimo> m_verticale{};
     std::array<Etichetta*, LatoMassimo> m_orizzontale{};
     std::array<Forma*, LatoMassimo> m_box{};
-    int m_premuta = -1; // display index of the cell the held button was pressed on
-    Qt::MouseButton m_pulsante = Qt::NoButton;
-    int m_ultimaTrascinata = -1;
+    Trascinamento m_trascinamento;
     bool m_tastiera = false;
     QPoint m_cursore;
     QWidget* m_riquadroCursore = nullptr;

@@ -59,6 +59,11 @@ void Tavoliere::mostraCursore()
 
 bool Tavoliere::eventFilter(QObject* oggetto, QEvent* evento)
 {
+    // The window no longer has the pointer's events: whatever button is held there, its release
+    // goes elsewhere.
+    if (m_trascinamento.attivo() &&
+        (evento->type() == QEvent::WindowDeactivate || evento->type() == QEvent::UngrabMouse))
+        rilascioPerso();
     if (oggetto == m_area && evento->type() == QEvent::KeyPress && m_tastiera && m_lato > 0) {
         const auto* premuto = static_cast<QKeyEvent*>(evento);
         // Ctrl, Alt and Meta make other keys (the editor's undo): the board leaves them.
