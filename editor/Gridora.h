@@ -27,6 +27,7 @@ class QLineEdit;
 class QListView;
 class QRadioButton;
 class QStringListModel;
+class QTimer;
 
 namespace gridora {
 
@@ -116,6 +117,7 @@ private:
     void mostraDisegno();
     void mostraCella(int riga, int colonna);
     void disegnoCambiato();
+    void segnalaAmbiguita();
     void aggiornaModifica();
 
     // Puzzle management.
@@ -153,6 +155,7 @@ private:
     int m_indiceScelto = -1;            // list position of the selected puzzle
     QString m_pixelScelto;              // the selected puzzle's drawing, as read
     Segno m_segnoTrascinato = Vuoto;    // what a drag gives every cell it enters
+    QTimer* m_conteggio = nullptr;      // the count of the drawing's pictures, after a change
 };
 
 } // namespace gridora

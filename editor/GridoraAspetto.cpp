@@ -16,6 +16,7 @@
 #include <QListView>
 #include <QRadioButton>
 #include <QStringListModel>
+#include <QTimer>
 #include <QValidator>
 
 namespace gridora {
@@ -64,6 +65,10 @@ void Gridora::componi()
     m_c.hlp2 = m_ripetizione->etichetta();
     auto* Shape4 = creaForma(this, {75, 45, 4755, 4935}, std::nullopt);
     m_tavoliere = new Tavoliere(this);
+    m_conteggio = new QTimer(this);
+    m_conteggio->setSingleShot(true);
+    m_conteggio->setInterval(0);
+    connect(m_conteggio, &QTimer::timeout, this, &Gridora::segnalaAmbiguita);
 
     m_c.Lista = new QListView(this);
     posiziona(m_c.Lista, 6360, 240, 1935, 4545);

@@ -3,6 +3,7 @@
 // Record".
 
 #include "editor/Gridora.h"
+#include "model/Ambiguita.h"
 #include "model/Salvataggio.h"
 #include "widgets/Anteprima.h"
 #include "widgets/Etichetta.h"
@@ -11,6 +12,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTimer>
 
 namespace gridora {
 
@@ -32,7 +34,7 @@ void Gridora::tastoSuCella(int riga, int colonna, Qt::MouseButton pulsante)
 
 // A drag: the pressed cell takes the click's change as the pointer leaves it, and every cell
 // entered gets the mark the pressed cell then has (filled, crossed or empty). The whole drag is
-// one step of the history, however it ends.
+// one step of the history, however it ends, and the drawing's pictures are counted at its end.
 void Gridora::inizioTrascinamento(int riga, int colonna, Qt::MouseButton pulsante)
 {
     const Pulsante quale = pulsanteDi(pulsante);
@@ -169,13 +171,24 @@ void Gridora::mostraDisegno()
     disegnoCambiato();
 }
 
-// What follows every change of the drawing: its clues, its preview, "Modifica Record".
+// What follows every change of the drawing: its clues, its preview, "Modifica Record", and once
+// the change is on screen (a drag at its end) the count of its pictures. Several changes before
+// the count make one count.
 void Gridora::disegnoCambiato()
 {
     m_indizi = m_disegno.indizi();
     m_tavoliere->mostraIndizi(m_indizi);
     m_c.anteprima->disegna(lato(), m_disegno.segni());
     aggiornaModifica();
+    if (!m_disegno.passoAperto() && !m_conteggio->isActive())
+        m_conteggio->start();
+}
+
+// Where the drawing's clues leave a choice: the cells in which two pictures that fit them differ
+// are framed on the board. None when one picture fits, or when the count could not settle it.
+void Gridora::segnalaAmbiguita()
+{
+    m_tavoliere->setCelleSegnalate(celleAmbigue(contaSoluzioni(m_disegno.pixel(), lato()), lato()));
 }
 
 // "Modifica Record" has something to store while a puzzle of the list is selected and the board

@@ -23,4 +23,11 @@ inline QString pixelDi(const QStringList& righe)
     return pixel;
 }
 
+// A 15 x 15 house with two birds whose clues allow the birds to swap rows.
+inline const QStringList CasaConUccelli = {
+    "...............", "..#....#.......", "....#.###......", ".....#####.....", "....#######....",
+    "...#########...", "..###########..", "...#########...", "...#.......#...", "...#.##..#.#...",
+    "...#.##..#.#...", "...#.....#.#...", "...#.....#.#...", "...#########...", "...............",
+};
+
 } // namespace gridora

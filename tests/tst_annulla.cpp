@@ -2,6 +2,7 @@
 // keeps its own keys, a drag changes every cell it enters, and Ctrl+Z / Ctrl+Y take back and give
 // again clicks, drags, clears and imports, with their clues, preview and "Modifica Record", until a
 // size change starts the history again (as a save and a load do, checked with them in tst_editor).
+// After each change the cells where the clues leave a choice are framed.
 
 #include "SessioneEditor.h"
 #include "model/EvidenziaColonna.h"
@@ -13,6 +14,24 @@ namespace {
 QString ripetuta(const Sequenze& sequenze)
 {
     return evidenziaColonna(sequenze).testo;
+}
+
+const Schema Diagonale = {QStringLiteral("Diagonale"),
+                          {"#....", ".#...", ".....", ".....", "....."}};
+
+// The cells framed in orange on the board, as the window shows them.
+QList<QPoint> incorniciate(QWidget* finestra, const Tavoliere& t)
+{
+    const QImage immagine = finestra->grab().toImage();
+    QList<QPoint> celle;
+    for (int r = 0; r < t.lato(); ++r) {
+        for (int c = 0; c < t.lato(); ++c) {
+            const QPoint angolo = t.rettangoloCella(r, c).topLeft();
+            if (immagine.pixelColor(angolo + QPoint(2, 8)) == QColor(0xFF, 0x80, 0x00))
+                celle.append(QPoint(r, c));
+        }
+    }
+    return celle;
 }
 
 } // namespace
@@ -126,6 +145,33 @@ private slots:
         s.annulla();
         s.annulla();
         QCOMPARE(s.segni().mid(50, 20), QString(20, u'.'));
+    }
+
+    // Once a change is on screen, the cells in which two pictures that fit the clues differ are
+    // framed; a change that leaves one picture takes every frame away, undo brings them back. A
+    // game never frames a cell, even of a puzzle with two pictures.
+    void celleAmbigue()
+    {
+        const QList<QPoint> scambio = {{0, 0}, {0, 1}, {1, 0}, {1, 1}};
+        {
+            Sessione s;
+            s.disegna(Diagonale.righe);
+            QCoreApplication::processEvents();
+            QCOMPARE(incorniciate(s.editor, s.tavoliere()), scambio);
+            s.clic(0, 1);
+            QCoreApplication::processEvents();
+            QVERIFY(incorniciate(s.editor, s.tavoliere()).isEmpty());
+            s.annulla();
+            QCoreApplication::processEvents();
+            QCOMPARE(incorniciate(s.editor, s.tavoliere()), scambio);
+        }
+        Banco banco;
+        banco.metti(5, {Diagonale});
+        GridoraGame* gioco = banco.apri(5);
+        banco.rispondi(gioco, false);
+        banco.clic(gioco, 0, 0);
+        QCoreApplication::processEvents();
+        QVERIFY(incorniciate(gioco, gioco->tavoliere()).isEmpty());
     }
 
     // "Cancella Schermo" and the import's hand-over are one step each, with clues, preview and

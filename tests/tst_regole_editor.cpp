@@ -3,6 +3,7 @@
 // clues with more than one picture.
 
 #include "Disegni.h"
+#include "model/Ambiguita.h"
 #include "model/DisegnoEditor.h"
 #include "model/Salvataggio.h"
 
@@ -32,6 +33,23 @@ class TestRegoleEditor : public QObject {
     Q_OBJECT
 
 private slots:
+    // Where a drawing's clues leave a choice: the cells in which the count's two pictures differ,
+    // row after row; none for one picture, for a count that settled nothing, or for pictures
+    // that are not of the side.
+    void celleAmbigue()
+    {
+        const QString diagonale = pixelDi({"#....", ".#...", ".....", ".....", "....."});
+        const EsitoSoluzioni due = contaSoluzioni(diagonale, 5);
+        QCOMPARE(gridora::celleAmbigue(due, 5), (QList<QPoint>{{0, 0}, {0, 1}, {1, 0}, {1, 1}}));
+        const QString altra = pixelDi({".....", ".....", "..#..", ".....", "....#"});
+        QCOMPARE(gridora::celleAmbigue({Unicita::PiuDiUna, diagonale, altra}, 5),
+                 (QList<QPoint>{{0, 0}, {1, 1}, {2, 2}, {4, 4}}));
+        QVERIFY(gridora::celleAmbigue({Unicita::NonVerificata, diagonale, altra}, 5).isEmpty());
+        QVERIFY(gridora::celleAmbigue({Unicita::Unica, diagonale, {}}, 5).isEmpty());
+        QVERIFY(gridora::celleAmbigue({Unicita::PiuDiUna, diagonale, altra.left(24)}, 5).isEmpty());
+        QVERIFY(gridora::celleAmbigue(due, 10).isEmpty());
+    }
+
     // The click table, on every side.
     void clic_data()
     {

@@ -3,11 +3,13 @@
 // (run with QT_QPA_PLATFORM=offscreen where there is no display)
 
 #include "Banco.h"
+#include "editor/Gridora.h"
 #include "model/Slot.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QRadioButton>
 
 using namespace gridora;
 
@@ -30,6 +32,30 @@ QStringList soluzione(const Partita& partita)
         righe << riga;
     }
     return righe;
+}
+
+// The editor with a 15 x 15 drawing whose clues allow two pictures, its ambiguous cells framed;
+// then the same drawing with one more cell filled, which leaves a single picture.
+void editorAmbiguo()
+{
+    Banco banco;
+    clicca(banco.inizio->Libero);
+    auto* editor = qobject_cast<Gridora*>(banco.inizio->figlia());
+    if (!editor || !QTest::qWaitForWindowExposed(editor))
+        return;
+    const QRadioButton* opzione = editor->controlli().Option1[2];
+    clicca(editor, opzione->mapTo(editor, QPoint(6, opzione->height() / 2)));
+    editor->riceviImportazione(pixelDi(CasaConUccelli), 15);
+    muovi(editor, editor->tavoliere().rettangoloCella(1, 4).center());
+    muovi(editor, QPoint(5, 5));
+    QCoreApplication::processEvents();
+    qInfo("celle segnalate: %d", int(editor->tavoliere().celleSegnalate().size()));
+    salva(editor, QStringLiteral("editor_ambiguo"));
+    clicca(editor, editor->tavoliere().rettangoloCella(1, 4).center());
+    muovi(editor, QPoint(5, 5));
+    QCoreApplication::processEvents();
+    qInfo("celle segnalate: %d", int(editor->tavoliere().celleSegnalate().size()));
+    salva(editor, QStringLiteral("editor_unico"));
 }
 
 } // namespace
@@ -96,5 +122,6 @@ int main(int argc, char* argv[])
         }
         salva(gioco, QStringLiteral("aiuto_dopo"));
     }
+    editorAmbiguo();
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "widgets/Cella.h"
 #include "widgets/Etichetta.h"
 #include "widgets/Forme.h"
+#include "widgets/RiquadriCelle.h"
 #include "widgets/Twips.h"
 
 #include <QEvent>
@@ -48,6 +49,7 @@ Tavoliere::Tavoliere(QWidget* finestra) : QObject(finestra)
     for (int i = 0; i < CelleVideo; ++i)
         m_celle[i] = new Cella(m_area, this, i);
     creaLinee();
+    m_segnalate = new RiquadriCelle(m_area);
     creaCornici(finestra);
     finestra->installEventFilter(this); // its deactivation ends a drag
 }
@@ -143,6 +145,7 @@ void Tavoliere::setLato(int lato)
         m_v[f]->setVisible(f < fatti.cornici());
     }
     m_trascinamento.chiudi();
+    m_segnalate->setCelle({});
     m_cursore = QPoint(0, 0);
     if (m_riquadroCursore)
         m_riquadroCursore->hide();
@@ -286,6 +289,19 @@ int Tavoliere::cellaInArea(QPoint punto) const
     if (riga >= m_lato || colonna >= m_lato)
         return -1;
     return indiceVideo(riga, colonna);
+}
+
+void Tavoliere::setCelleSegnalate(const QList<QPoint>& celle)
+{
+    m_segnalate->setCelle(celle);
+    m_segnalate->raise();
+    if (cursoreVisibile())
+        m_riquadroCursore->raise(); // the keyboard cursor stays in front
+}
+
+QList<QPoint> Tavoliere::celleSegnalate() const
+{
+    return m_segnalate->isVisible() ? m_segnalate->celle() : QList<QPoint>{};
 }
 
 void Tavoliere::premuta(int indice, Qt::MouseButton pulsante, Qt::MouseButtons pulsanti)

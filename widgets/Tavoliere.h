@@ -11,7 +11,9 @@
 #include "widgets/Trascinamento.h"
 
 #include <QCursor>
+#include <QList>
 #include <QObject>
+#include <QPoint>
 #include <array>
 
 class QWidget;
@@ -22,6 +24,7 @@ class Cella;
 class Etichetta;
 class Forma;
 class Linea;
+class RiquadriCelle;
 
 // The rules' name for a mouse button; the board's keys act as buttons too.
 Pulsante pulsanteDi(Qt::MouseButton pulsante);
@@ -82,6 +85,10 @@ public:
     void fermaTrascinamento() { m_trascinamento.ferma(); }
     const Trascinamento& trascinamento() const { return m_trascinamento; }
 
+    // Cells framed in orange over their pictures (row, column), none after a change of side.
+    void setCelleSegnalate(const QList<QPoint>& celle);
+    QList<QPoint> celleSegnalate() const;
+
     // The board's frames, front to back as the windows stack them: area, d3, d2, v2, d1, v3, v1.
     std::array<QWidget*, 7> controlli() const;
     QWidget* area() const { return m_area; }
@@ -135,6 +142,7 @@ private:
     std::array<Etichetta*, LatoMassimo> m_orizzontale{};
     std::array<Forma*, LatoMassimo> m_box{};
     Trascinamento m_trascinamento;
+    RiquadriCelle* m_segnalate;
     bool m_tastiera = false;
     QPoint m_cursore;
     QWidget* m_riquadroCursore = nullptr;
