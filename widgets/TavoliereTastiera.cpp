@@ -59,10 +59,11 @@ void Tavoliere::mostraCursore()
 
 bool Tavoliere::eventFilter(QObject* oggetto, QEvent* evento)
 {
-    // The window no longer has the pointer's events: whatever button is held there, its release
-    // goes elsewhere.
+    // The window no longer has the pointer's events (it lost the focus or the grab, or it is
+    // hidden): whatever button is held there, its release goes elsewhere.
     if (m_trascinamento.attivo() &&
-        (evento->type() == QEvent::WindowDeactivate || evento->type() == QEvent::UngrabMouse))
+        (evento->type() == QEvent::WindowDeactivate || evento->type() == QEvent::UngrabMouse ||
+         evento->type() == QEvent::Hide))
         rilascioPerso();
     if (oggetto == m_area && evento->type() == QEvent::KeyPress && m_tastiera && m_lato > 0) {
         const auto* premuto = static_cast<QKeyEvent*>(evento);
