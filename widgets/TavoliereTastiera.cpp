@@ -1,4 +1,4 @@
-// The board's keyboard cursor.
+// The board's keyboard cursor, and the window events that end a drag.
 
 #include "widgets/Tavoliere.h"
 #include "widgets/Twips.h"
