@@ -12,11 +12,13 @@
 // Ctrl+Z undoes a drawing change, Ctrl+Y or Ctrl+Shift+Z redoes it, wherever the focus is but in
 // the name box, whose own text they undo and redo.
 
+#include "editor/DialoghiFile.h"
 #include "editor/ImportazioneEditor.h"
 #include "model/Archivio.h"
 #include "model/DisegnoEditor.h"
 #include "widgets/Servizi.h"
 
+#include <QDir>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -25,6 +27,7 @@ class QButtonGroup;
 class QGroupBox;
 class QLineEdit;
 class QListView;
+class QMenu;
 class QRadioButton;
 class QStringListModel;
 class QTimer;
@@ -80,6 +83,8 @@ public:
     Importa* importa() const { return m_importazione.fatta(); }
     // Where the import browses (`disco` and `dy`) and the side it converts to.
     SessioneImportazione& sessioneImportazione() { return m_importazione.sessione(); }
+    // Where the exports ask for a file or a folder: the real dialogs unless told otherwise.
+    void setDialoghi(DialoghiFile& dialoghi) { m_dialoghi = &dialoghi; }
 
 protected:
     void mouseMoveEvent(QMouseEvent* evento) override;
@@ -110,7 +115,7 @@ private:
     void Image1_MouseMove(int riga, int colonna);
     void Verticale_MouseMove(int colonna);
     void ripetiColonnaCursore();
-    void Command3_Click();
+    void cancellaSchermo();
     bool tastoStoria(const QKeyEvent* evento);
     void annullaPasso();
     void ripetiPasso();
@@ -121,20 +126,25 @@ private:
     void aggiornaModifica();
 
     // Puzzle management.
-    void Command1_Click();
-    void Command2_Click();
+    void salva();
+    void apriElenco();
     void Lista_Click(int riga);
     void Ricarica(int Selezione, const Disegno& scelto);
     void selezionaInElenco(int riga);
     void Nome_Change();
-    void Command5_Click();
-    void Command4_Click();
+    void modifica();
+    void elimina();
     void caricaElenco(int posizione);
     bool disegnoNonVuoto();
     QString conAvvisoUnicita(const QString& testo) const;
     void avvisaArchivio(const QString& titolo, const EsitoArchivio& esito);
     bool selezioneValida() const;
     void impostaNome(const QString& nome);
+
+    // Export to files, from the list's menu.
+    void componiMenuLista();
+    void esportaSchema();
+    void esportaTutti();
 
     const Servizi& m_servizi;
     Controlli m_c;
@@ -156,6 +166,10 @@ private:
     QString m_pixelScelto;              // the selected puzzle's drawing, as read
     Segno m_segnoTrascinato = Vuoto;    // what a drag gives every cell it enters
     QTimer* m_conteggio = nullptr;      // the count of the drawing's pictures, after a change
+    QMenu* m_menuLista = nullptr;
+    DialoghiFileReali m_dialoghiReali;
+    DialoghiFile* m_dialoghi = &m_dialoghiReali;
+    QString m_cartellaEsportazione = QDir::homePath(); // the last folder written to
 };
 
 } // namespace gridora

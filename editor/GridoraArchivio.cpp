@@ -26,9 +26,9 @@ const QString TitoloProgramma = QStringLiteral("GridoraPC");
 
 } // namespace
 
-// "Salva": the drawing becomes a new puzzle of the side, unless its name or its drawing is
-// already there.
-void Gridora::Command1_Click()
+// Command1_Click, "Salva": the drawing becomes a new puzzle of the side, unless its name or its
+// drawing is already there.
+void Gridora::salva()
 {
     if (!disegnoNonVuoto())
         return;
@@ -75,12 +75,12 @@ void Gridora::Command1_Click()
     // to undo.
     modoDisegno();
     impostaNome({});
-    Command3_Click();
+    cancellaSchermo();
     m_disegno.nuovaCronologia();
 }
 
-// "Carica": the list of the side's puzzles, with the first one on the board.
-void Gridora::Command2_Click()
+// Command2_Click, "Carica": the list of the side's puzzles, with the first one on the board.
+void Gridora::apriElenco()
 {
     caricaElenco(0);
 }
@@ -183,9 +183,9 @@ void Gridora::Nome_Change()
     aggiornaModifica();
 }
 
-// "Modifica Record": the selected puzzle takes the drawing and the name box text; its records
-// stay. Then the list is read again and the same position shown, as stored.
-void Gridora::Command5_Click()
+// Command5_Click, "Modifica Record": the selected puzzle takes the drawing and the name box text;
+// its records stay. Then the list is read again and the same position shown, as stored.
+void Gridora::modifica()
 {
     if (!selezioneValida() || !disegnoNonVuoto())
         return;
@@ -205,8 +205,9 @@ void Gridora::Command5_Click()
     caricaElenco(posizione);
 }
 
-// "Elimina Record": the selected puzzle leaves the database; the first remaining one is shown.
-void Gridora::Command4_Click()
+// Command4_Click, "Elimina Record": the selected puzzle leaves the database; the first remaining
+// one is shown.
+void Gridora::elimina()
 {
     if (!selezioneValida())
         return;

@@ -78,6 +78,7 @@ void Gridora::componi()
     m_c.Lista->setUniformItemSizes(true);
     m_c.Lista->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_c.Lista->hide();
+    componiMenuLista();
 
     componiNome();
     componiPulsanti();
@@ -186,11 +187,11 @@ void Gridora::collega()
     for (EtichettaPulsante* p : m_pulsanti) {
         connect(p, &Etichetta::mossa, this, [this, p] { evidenziaPulsante(p); });
     }
-    connect(m_c.SalvaF, &EtichettaPulsante::cliccata, this, &Gridora::Command1_Click);
-    connect(m_c.CaricaF, &EtichettaPulsante::cliccata, this, &Gridora::Command2_Click);
-    connect(m_c.ClearF, &EtichettaPulsante::cliccata, this, &Gridora::Command3_Click);
-    connect(m_c.ModF, &EtichettaPulsante::cliccata, this, &Gridora::Command5_Click);
-    connect(m_c.DelF, &EtichettaPulsante::cliccata, this, &Gridora::Command4_Click);
+    connect(m_c.SalvaF, &EtichettaPulsante::cliccata, this, &Gridora::salva);
+    connect(m_c.CaricaF, &EtichettaPulsante::cliccata, this, &Gridora::apriElenco);
+    connect(m_c.ClearF, &EtichettaPulsante::cliccata, this, &Gridora::cancellaSchermo);
+    connect(m_c.ModF, &EtichettaPulsante::cliccata, this, &Gridora::modifica);
+    connect(m_c.DelF, &EtichettaPulsante::cliccata, this, &Gridora::elimina);
     connect(m_c.ImportaF, &EtichettaPulsante::cliccata, this, &Gridora::apriImportazione);
 
     connect(m_c.Nome, &QLineEdit::textChanged, this, &Gridora::Nome_Change);

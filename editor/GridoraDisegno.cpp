@@ -79,8 +79,8 @@ void Gridora::ripetiColonnaCursore()
         Verticale_MouseMove(m_tavoliere->cursore().y());
 }
 
-// "Cancella Schermo": every cell empty.
-void Gridora::Command3_Click()
+// Command3_Click, "Cancella Schermo": every cell empty.
+void Gridora::cancellaSchermo()
 {
     m_disegno.cancella();
     mostraDisegno();

@@ -1,11 +1,15 @@
 // Whole editor sessions through the real windows: the opening, the label-buttons under
-// the pointer, saving, the list, modifying and deleting, and writes the database refuses.
+// the pointer, saving, the list, modifying and deleting, writes the database refuses, and the
+// list's exports to files.
 
 #include "SessioneEditor.h"
 #include "model/EvidenziaColonna.h"
+#include "model/FormatoNon.h"
 #include "resources/Risorse.h"
 
+#include <QDir>
 #include <QGroupBox>
+#include <QMenu>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTimer>
@@ -37,6 +41,49 @@ QStringList nomi(const QList<Disegno>& righe)
     for (const Disegno& d : righe)
         n << d.nome;
     return n;
+}
+
+// The file dialogs answered by the test: they note what they were asked and give what it set.
+struct DialoghiFinti : DialoghiFile {
+    QString fileDaSalvare(QWidget*, const QString& titolo, const QString& proposto,
+                          const QString& filtro) override
+    {
+        richieste << titolo + QStringLiteral(": ") + QFileInfo(proposto).fileName() + u' ' + filtro;
+        return file;
+    }
+    QString cartella(QWidget*, const QString& titolo, const QString&) override
+    {
+        richieste << titolo;
+        return dir;
+    }
+    QString file;
+    QString dir;
+    QStringList richieste;
+};
+
+// A right click on a row of the list, then a click on an entry of the menu it opened.
+void esportaDaMenu(Sessione& s, int riga, int voce)
+{
+    QListView* lista = s.c().Lista;
+    const QRect r = lista->visualRect(lista->model()->index(riga, 0));
+    clicca(s.editor, lista->viewport()->mapTo(s.editor, r.center()), Qt::RightButton);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu && QTest::qWaitForWindowExposed(menu));
+    QStringList voci;
+    for (const QAction* azione : menu->actions())
+        voci << azione->text();
+    QCOMPARE(voci, (QStringList{"Esporta schema...", "Esporta tutti..."}));
+    const QPoint punto = menu->actionGeometry(menu->actions()[voce]).center();
+    QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {}, punto);
+    QVERIFY(!menu->isVisible());
+}
+
+// The title and the picture a written file reads back to.
+QString rilettura(const QString& percorso)
+{
+    const EsitoNon letto = leggiFileNon(percorso);
+    return letto.ok() ? letto.schema.titolo + u' ' + letto.schema.pixel
+                      : QStringLiteral("rifiutato");
 }
 
 } // namespace
@@ -351,6 +398,60 @@ private slots:
         const AltroProgramma altro(percorso, "BEGIN EXCLUSIVE"); // reads wait too
         s.scrivi(QStringLiteral("nuovo"));
         QVERIFY(!s.editor->modoLista());
+    }
+
+    // The list's menu: the puzzle clicked with the right button into the file chosen, its name
+    // proposed; then every puzzle of the side into a folder, twice, without replacing a file.
+    // Writes into a place that cannot hold files are reported, and leave nothing behind.
+    void esportazioni()
+    {
+        Sessione s({Bandiera, Punto, {QStringLiteral("Sì/No"), Croce5.righe}});
+        DialoghiFinti dialoghi;
+        s.editor->setDialoghi(dialoghi);
+        QTemporaryDir cartella;
+        const QDir dir(cartella.path());
+        const auto letto = [&](const char* nome) { return rilettura(dir.filePath(nome)); };
+        const auto atteso = [](const Schema& schema) {
+            return schema.nome + u' ' + pixelDi(schema.righe);
+        };
+        clicca(s.c().CaricaF);
+        dialoghi.file = dir.filePath(QStringLiteral("scelto.non"));
+        esportaDaMenu(s, 1, 0);
+        QCOMPARE(s.c().Nome->text(), QStringLiteral("Punto"));
+        QCOMPARE(letto("scelto.non"), atteso(Punto));
+
+        dialoghi.dir = cartella.path();
+        esportaDaMenu(s, 0, 1);
+        esportaDaMenu(s, 0, 1);
+        QCOMPARE(dialoghi.richieste,
+                 (QStringList{"Esporta schema: Punto.non Schemi (*.non)",
+                              "Esporta tutti gli schemi 5 x 5", "Esporta tutti gli schemi 5 x 5"}));
+        QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                 (QStringList{"Bandiera (2).non", "Bandiera.non", "Punto (2).non", "Punto.non",
+                              "Sì_No (2).non", "Sì_No.non", "scelto.non"}));
+        QCOMPARE(letto("Bandiera.non"), atteso(Bandiera));
+        QCOMPARE(letto("Punto (2).non"), atteso(Punto));
+        QCOMPARE(letto("Sì_No (2).non"), QStringLiteral("Sì/No ") + pixelDi(Croce5.righe));
+        const QString fine =
+            QStringLiteral("ESPORTAZIONE: Schemi esportati: 3\nnella cartella:\n") +
+            QDir::toNativeSeparators(cartella.path());
+        QCOMPARE(s.avvisi(), (QStringList{fine, fine}));
+
+        QFile regolare(dir.filePath(QStringLiteral("regolare")));
+        QVERIFY(regolare.open(QIODevice::WriteOnly));
+        regolare.close();
+        dialoghi.file = regolare.fileName() + QStringLiteral("/scelto.non");
+        dialoghi.dir = regolare.fileName() + QStringLiteral("/sotto");
+        esportaDaMenu(s, 2, 0);
+        esportaDaMenu(s, 2, 1);
+        const QString dove = QDir::toNativeSeparators(regolare.fileName());
+        QCOMPARE(s.avvisi().mid(2),
+                 (QStringList{"ESPORTAZIONE NON RIUSCITA: Impossibile scrivere il file:\n" + dove +
+                                  "/scelto.non",
+                              "ESPORTAZIONE NON RIUSCITA: Impossibile scrivere lo schema Bandiera "
+                              "nella cartella:\n" +
+                                  dove + "/sotto\nSchemi esportati: 0 di 3."}));
+        QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden).size(), 8);
     }
 };
 
