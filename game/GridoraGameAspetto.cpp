@@ -171,16 +171,18 @@ void GridoraGame::componiRecord()
     m_c.Text1 = new QLineEdit(m_c.Info);
     posiziona(m_c.Text1, 120, 330, 1455, 285);
     m_c.Text1->setFont(carattere(8.25));
-    m_c.Text1->setMaxLength(LunghezzaNomeTitolare);
     impila({m_c.Text1, m_c.OKREC, Shape12, NewREC, Shape8});
     m_c.Info->hide();
 
+    // The length is kept here rather than by the box's own limit, which counts code units and
+    // would cut an emoji in two.
     connect(m_c.Text1, &QLineEdit::textEdited, this, [this](const QString& testo) {
         const QString filtrato = filtraNomeTitolare(testo);
         if (filtrato != testo) {
-            const int cursore = m_c.Text1->cursorPosition() - int(testo.size() - filtrato.size());
+            // What was before the cursor, filtered, stays before it.
+            const QString prima = filtraNomeTitolare(testo.left(m_c.Text1->cursorPosition()));
             m_c.Text1->setText(filtrato);
-            m_c.Text1->setCursorPosition(std::max(cursore, 0));
+            m_c.Text1->setCursorPosition(int(std::min(prima.size(), filtrato.size())));
         }
     });
     connect(m_c.Text1, &QLineEdit::textChanged, this, [this](const QString& testo) {

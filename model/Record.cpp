@@ -1,5 +1,6 @@
 #include "model/Record.h"
 
+#include "model/Nomi.h"
 #include "model/Orologio.h"
 
 #include <algorithm>
@@ -23,7 +24,7 @@ QString filtraNomeTitolare(const QString& digitato)
 {
     QString nome = digitato;
     nome.remove(u' ');
-    return nome.left(LunghezzaNomeTitolare);
+    return taglioNome(nome, LunghezzaNomeTitolare);
 }
 
 QString titolareDaRegistrare(const QString& testo)

@@ -16,7 +16,8 @@ ModoRecord modoRecord(bool senzaX, bool senzaErrori);
 // "HH:MM:SS" counts as no record (24:00:00); a game that reached 24:00:00 never sets one.
 bool nuovoRecord(int secondiGioco, const QString& tempoRecord);
 
-// The name box as typed: blanks dropped, at most eight characters kept.
+// The name box as typed: blanks dropped, at most eight characters as a person sees them kept
+// (an emoji is one, never cut in two).
 QString filtraNomeTitolare(const QString& digitato);
 // The holder as stored: the box's text in upper case.
 QString titolareDaRegistrare(const QString& testo);

@@ -20,8 +20,13 @@ const Schema Punto = {QStringLiteral("Punto"), {"#....", ".....", ".....", "....
 
 void digita(QWidget* finestra, const QString& testo)
 {
-    for (const QChar c : testo)
-        QTest::keyClick(finestra->windowHandle(), c.toLatin1());
+    for (qsizetype i = 0; i < testo.size(); ++i) {
+        if (testo[i].isHighSurrogate()) // one key for a character beyond the basic plane
+            QTest::sendKeyEvent(QTest::Click, finestra->windowHandle(), Qt::Key_unknown,
+                                testo.mid(i++, 2), {});
+        else
+            QTest::keyClick(finestra->windowHandle(), testo[i].toLatin1());
+    }
 }
 
 // Opens a game of the side and declines the help: the board is in play.
@@ -84,10 +89,16 @@ private slots:
         QVERIFY(c.anteprima->nero(indiceLogico(2, 0, 5)));
         QVERIFY(!c.anteprima->nero(indiceLogico(0, 0, 5)));
 
-        // The name entry: no blanks, at most 8 characters, OK only with text. Escape neither
-        // closes the window nor drops the name.
+        // The name entry: no blanks, at most 8 characters as a person sees them (an emoji is
+        // one, never cut in two), OK only with text. Escape neither closes the window nor drops
+        // the name.
         QVERIFY(c.Info->isVisible());
         QVERIFY(!c.OKREC->isEnabled());
+        const QString faccina = QStringLiteral("\U0001F600");
+        digita(gioco, QStringLiteral("abc") + faccina.repeated(6));
+        QCOMPARE(c.Text1->text(), QStringLiteral("abc") + faccina.repeated(5));
+        QTest::keyClick(gioco->windowHandle(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(gioco->windowHandle(), Qt::Key_Backspace);
         digita(gioco, QStringLiteral("d'a ngelox"));
         QTest::keyClick(gioco->windowHandle(), Qt::Key_Escape);
         PianificatoreFinto::eliminaFinestreChiuse();
