@@ -91,18 +91,17 @@ void Gridora::esportaTutti()
             continue;
         }
         if (scriviFileNuovo(cartella, d.nome, QString::fromLatin1(EstensioneNon), dati).isEmpty()) {
-            m_servizi.messaggi.avviso(this, TitoloErrore,
-                                      QStringLiteral("Impossibile scrivere lo schema %1 nella "
-                                                     "cartella:\n%2\nSchemi esportati: %3 di %4.")
-                                          .arg(d.nome, dove)
-                                          .arg(scritti)
-                                          .arg(righe.valore.size()));
+            const QString testo = QStringLiteral("Impossibile scrivere lo schema %1 nella "
+                                                 "cartella:\n%2\nSchemi esportati: %3 di %4.")
+                                      .arg(d.nome, dove, QString::number(scritti),
+                                           QString::number(righe.valore.size()));
+            m_servizi.messaggi.avviso(this, TitoloErrore, testo);
             return;
         }
         ++scritti;
     }
     QString testo =
-        QStringLiteral("Schemi esportati: %1\nnella cartella:\n%2").arg(scritti).arg(dove);
+        QStringLiteral("Schemi esportati: %1\nCartella: %2").arg(QString::number(scritti), dove);
     if (nonValidi > 0)
         testo += QStringLiteral("\nDisegni non validi, non esportati: %1").arg(nonValidi);
     m_servizi.messaggi.avviso(this, QStringLiteral("ESPORTAZIONE"), testo);

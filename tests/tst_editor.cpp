@@ -432,9 +432,8 @@ private slots:
         QCOMPARE(letto("Bandiera.non"), atteso(Bandiera));
         QCOMPARE(letto("Punto (2).non"), atteso(Punto));
         QCOMPARE(letto("Sì_No (2).non"), QStringLiteral("Sì/No ") + pixelDi(Croce5.righe));
-        const QString fine =
-            QStringLiteral("ESPORTAZIONE: Schemi esportati: 3\nnella cartella:\n") +
-            QDir::toNativeSeparators(cartella.path());
+        const QString fine = QStringLiteral("ESPORTAZIONE: Schemi esportati: 3\nCartella: ") +
+                             QDir::toNativeSeparators(cartella.path());
         QCOMPARE(s.avvisi(), (QStringList{fine, fine}));
 
         QFile regolare(dir.filePath(QStringLiteral("regolare")));
