@@ -103,18 +103,6 @@ private slots:
         QVERIFY(!nuovoRecord(86400, "25:00:00"));
     }
 
-    // The holder's name box drops blanks and keeps eight characters; the record stores it in
-    // upper case, and OK waits for a character.
-    void nomeTitolare()
-    {
-        QCOMPARE(filtraNomeTitolare("a b c d"), "abcd");
-        QCOMPARE(filtraNomeTitolare("marco rossi"), "marcoros");
-        QCOMPARE(filtraNomeTitolare("marcoros"), "marcoros");
-        QCOMPARE(filtraNomeTitolare("   "), "");
-        QCOMPARE(titolareDaRegistrare("nicolò"), "NICOLÒ");
-        QVERIFY(nomeTitolareAccettabile("a") && !nomeTitolareAccettabile(""));
-    }
-
     // The big repeat of a column's clue stands at the bottom of eight lines, where a two-digit
     // number takes three; exactly eight lines frame the small label ('|').
     void colonnaEvidenziata()
