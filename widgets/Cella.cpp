@@ -30,7 +30,7 @@ const QPixmap& pixmapCella(int numero)
 } // namespace
 
 Cella::Cella(QWidget* area, Tavoliere* tavoliere, int indice)
-    : QWidget(area), m_tavoliere(tavoliere), m_indice(indice)
+    : Cliccabile<QWidget>(area), m_tavoliere(tavoliere), m_indice(indice)
 {
     const int riga = indice / 15;
     const int colonna = indice % 15;
@@ -75,14 +75,14 @@ void Cella::paintEvent(QPaintEvent*)
     QPainter(this).drawPixmap(0, 0, pixmapCella(m_numero));
 }
 
-void Cella::mousePressEvent(QMouseEvent* evento)
+bool Cella::prendePressione(const QMouseEvent&) const
 {
-    if (!m_abilitata) {
-        evento->ignore();
-        return;
-    }
-    evento->accept();
-    m_tavoliere->premuta(m_indice, evento->button(), evento->buttons());
+    return m_abilitata;
+}
+
+void Cella::pressione(const QMouseEvent& evento)
+{
+    m_tavoliere->premuta(m_indice, evento.button(), evento.buttons());
 }
 
 // The press before it has been reported already.
@@ -91,16 +91,16 @@ void Cella::mouseDoubleClickEvent(QMouseEvent* evento)
     evento->setAccepted(m_abilitata);
 }
 
-void Cella::mouseReleaseEvent(QMouseEvent* evento)
+// The release goes to the board wherever the pointer is: it ends a drag or a click.
+void Cella::rilascio(Qt::MouseButton pulsante, bool)
 {
-    evento->accept();
-    m_tavoliere->rilasciata(m_indice, evento->button());
+    m_tavoliere->rilasciata(m_indice, pulsante);
 }
 
-void Cella::mouseMoveEvent(QMouseEvent* evento)
+void Cella::movimento(QMouseEvent& evento)
 {
-    evento->accept();
-    m_tavoliere->mossa(m_indice, mapToParent(evento->position().toPoint()), evento->buttons());
+    evento.accept();
+    m_tavoliere->mossa(m_indice, mapToParent(evento.position().toPoint()), evento.buttons());
 }
 
 } // namespace gridora

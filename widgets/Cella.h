@@ -7,6 +7,8 @@
 // still follows a drag that started elsewhere (a QWidget disabled while a button is held would
 // lose the release).
 
+#include "widgets/Cliccabile.h"
+
 #include <QCursor>
 #include <QWidget>
 
@@ -14,7 +16,7 @@ namespace gridora {
 
 class Tavoliere;
 
-class Cella : public QWidget {
+class Cella : public Cliccabile<QWidget> {
     Q_OBJECT
 
 public:
@@ -32,10 +34,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
-    void mousePressEvent(QMouseEvent* evento) override;
+    bool prendePressione(const QMouseEvent& evento) const override;
+    void pressione(const QMouseEvent& evento) override;
     void mouseDoubleClickEvent(QMouseEvent* evento) override;
-    void mouseReleaseEvent(QMouseEvent* evento) override;
-    void mouseMoveEvent(QMouseEvent* evento) override;
+    void rilascio(Qt::MouseButton pulsante, bool dentro) override;
+    void movimento(QMouseEvent& evento) override;
 
 private:
     void applicaPuntatore();

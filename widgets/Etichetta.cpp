@@ -8,7 +8,7 @@
 
 namespace gridora {
 
-Etichetta::Etichetta(QWidget* contenitore, const QString& caption) : QLabel(contenitore)
+Etichetta::Etichetta(QWidget* contenitore, const QString& caption) : Cliccabile<QLabel>(contenitore)
 {
     setTextFormat(Qt::PlainText);
     setWordWrap(false);
@@ -93,21 +93,16 @@ void Etichetta::paintEvent(QPaintEvent* evento)
     }
 }
 
-void Etichetta::mousePressEvent(QMouseEvent* evento)
+void Etichetta::rilascio(Qt::MouseButton pulsante, bool dentro)
 {
-    evento->accept();
+    if (dentro)
+        emit rilasciata(pulsante);
 }
 
-void Etichetta::mouseReleaseEvent(QMouseEvent* evento)
-{
-    if (rect().contains(evento->position().toPoint()))
-        emit rilasciata(evento->button());
-}
-
-void Etichetta::mouseMoveEvent(QMouseEvent* evento)
+void Etichetta::movimento(QMouseEvent& evento)
 {
     emit mossa();
-    QLabel::mouseMoveEvent(evento);
+    Cliccabile::movimento(evento);
 }
 
 EtichettaPulsante::EtichettaPulsante(QWidget* contenitore, const QString& caption)
@@ -133,13 +128,11 @@ void EtichettaPulsante::leaveEvent(QEvent* evento)
     Etichetta::leaveEvent(evento);
 }
 
-void EtichettaPulsante::mouseReleaseEvent(QMouseEvent* evento)
+void EtichettaPulsante::rilascio(Qt::MouseButton pulsante, bool dentro)
 {
-    Etichetta::mouseReleaseEvent(evento);
-    if (isEnabled() && evento->button() == Qt::LeftButton &&
-        rect().contains(evento->position().toPoint())) {
+    Etichetta::rilascio(pulsante, dentro);
+    if (isEnabled() && pulsante == Qt::LeftButton && dentro)
         emit cliccata();
-    }
 }
 
 } // namespace gridora

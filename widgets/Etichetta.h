@@ -3,12 +3,14 @@
 // A label as the windows use it: a caption whose line breaks are CR characters, an opaque
 // background or none, an optional one-pixel black border, and mouse signals.
 
+#include "widgets/Cliccabile.h"
+
 #include <QColor>
 #include <QLabel>
 
 namespace gridora {
 
-class Etichetta : public QLabel {
+class Etichetta : public Cliccabile<QLabel> {
     Q_OBJECT
 
 public:
@@ -34,9 +36,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
-    void mousePressEvent(QMouseEvent* evento) override;
-    void mouseReleaseEvent(QMouseEvent* evento) override;
-    void mouseMoveEvent(QMouseEvent* evento) override;
+    void rilascio(Qt::MouseButton pulsante, bool dentro) override;
+    void movimento(QMouseEvent& evento) override;
 
 private:
     QString m_caption;
@@ -60,7 +61,7 @@ signals:
 protected:
     void enterEvent(QEnterEvent* evento) override;
     void leaveEvent(QEvent* evento) override;
-    void mouseReleaseEvent(QMouseEvent* evento) override;
+    void rilascio(Qt::MouseButton pulsante, bool dentro) override;
 
 private:
     QColor m_coloreSotto;

@@ -5,7 +5,7 @@
 
 namespace gridora {
 
-Immagine::Immagine(QWidget* contenitore) : QWidget(contenitore) {}
+Immagine::Immagine(QWidget* contenitore) : Cliccabile<QWidget>(contenitore) {}
 
 void Immagine::setImmagine(const QImage& immagine)
 {
@@ -39,21 +39,16 @@ void Immagine::paintEvent(QPaintEvent*)
     }
 }
 
-void Immagine::mousePressEvent(QMouseEvent* evento)
+void Immagine::rilascio(Qt::MouseButton pulsante, bool dentro)
 {
-    evento->accept();
+    if (dentro)
+        emit rilasciata(pulsante);
 }
 
-void Immagine::mouseReleaseEvent(QMouseEvent* evento)
-{
-    if (rect().contains(evento->position().toPoint()))
-        emit rilasciata(evento->button());
-}
-
-void Immagine::mouseMoveEvent(QMouseEvent* evento)
+void Immagine::movimento(QMouseEvent& evento)
 {
     emit mossa();
-    QWidget::mouseMoveEvent(evento);
+    Cliccabile::movimento(evento);
 }
 
 } // namespace gridora

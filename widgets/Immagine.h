@@ -3,12 +3,14 @@
 // A picture control: shows a bitmap stretched to its size (or at its own size), with an
 // optional one-pixel border. The scaled pixmap is made once per picture and size.
 
+#include "widgets/Cliccabile.h"
+
 #include <QPixmap>
 #include <QWidget>
 
 namespace gridora {
 
-class Immagine : public QWidget {
+class Immagine : public Cliccabile<QWidget> {
     Q_OBJECT
 
 public:
@@ -24,9 +26,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
-    void mousePressEvent(QMouseEvent* evento) override;
-    void mouseReleaseEvent(QMouseEvent* evento) override;
-    void mouseMoveEvent(QMouseEvent* evento) override;
+    void rilascio(Qt::MouseButton pulsante, bool dentro) override;
+    void movimento(QMouseEvent& evento) override;
 
 private:
     QImage m_originale;
