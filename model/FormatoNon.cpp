@@ -198,22 +198,6 @@ RifiutoNon analizza(QStringView testo, Grezzo& g)
     return totale == 0 ? RifiutoNon::Nessuno : RifiutoNon::TotaliDiversi;
 }
 
-// The runs of one row (passo 1) or column (passo larghezza) of a cell string.
-Sequenze sequenzeLinea(const QString& pixel, qsizetype inizio, qsizetype passo, int celle)
-{
-    Sequenze sequenze;
-    int corsa = 0;
-    for (int i = 0; i <= celle; ++i) {
-        if (i < celle && pixel[inizio + i * passo] == u'1') {
-            ++corsa;
-        } else if (corsa > 0) {
-            sequenze.push_back(corsa);
-            corsa = 0;
-        }
-    }
-    return sequenze;
-}
-
 // Whether the goal is a picture of the right size whose runs are the clues.
 bool goalValido(const Grezzo& g)
 {
@@ -223,15 +207,8 @@ bool goalValido(const Grezzo& g)
         if (c != u'0' && c != u'1')
             return false;
     }
-    for (int r = 0; r < g.altezza; ++r) {
-        if (sequenzeLinea(g.goal, qsizetype(r) * g.larghezza, 1, g.larghezza) != g.righe[r])
-            return false;
-    }
-    for (int c = 0; c < g.larghezza; ++c) {
-        if (sequenzeLinea(g.goal, c, g.larghezza, g.altezza) != g.colonne[c])
-            return false;
-    }
-    return true;
+    const SequenzeDisegno goal = sequenzeDiPixel(g.goal, g.larghezza, g.altezza);
+    return goal.righe == g.righe && goal.colonne == g.colonne;
 }
 
 // The solver takes square boards: a narrower side is padded with empty lines, which leave the

@@ -81,4 +81,17 @@ SequenzeDisegno sequenzeDisegno(const Segni& segni, int lato)
     return s;
 }
 
+SequenzeDisegno sequenzeDiPixel(QStringView pixel, int larghezza, int altezza)
+{
+    const auto cella = [&](int r, int c) {
+        return pixel[qsizetype(r) * larghezza + c] == u'1' ? Pieno : Vuoto;
+    };
+    SequenzeDisegno s;
+    for (int r = 0; r < altezza; ++r)
+        s.righe.push_back(sequenze(larghezza, [&](int c) { return cella(r, c); }));
+    for (int c = 0; c < larghezza; ++c)
+        s.colonne.push_back(sequenze(altezza, [&](int r) { return cella(r, c); }));
+    return s;
+}
+
 } // namespace gridora

@@ -41,5 +41,8 @@ struct SequenzeDisegno {
     bool operator==(const SequenzeDisegno&) const = default;
 };
 SequenzeDisegno sequenzeDisegno(const Segni& segni, int lato);
+// The same for a cell string of larghezza x altezza cells, row after row, "1" filled (any size,
+// square or not, as puzzle files have them).
+SequenzeDisegno sequenzeDiPixel(QStringView pixel, int larghezza, int altezza);
 
 } // namespace gridora

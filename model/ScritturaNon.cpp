@@ -6,19 +6,11 @@ namespace gridora {
 namespace {
 
 // "3,1", or "0" for an empty line.
-QByteArray testoIndizio(const QString& pixel, qsizetype inizio, qsizetype passo, int celle)
+QByteArray testoIndizio(const Sequenze& sequenze)
 {
     QByteArray testo;
-    int corsa = 0;
-    for (int i = 0; i <= celle; ++i) {
-        if (i < celle && pixel[inizio + i * passo] == u'1') {
-            ++corsa;
-            continue;
-        }
-        if (corsa > 0)
-            testo += (testo.isEmpty() ? "" : ",") + QByteArray::number(corsa);
-        corsa = 0;
-    }
+    for (const int n : sequenze)
+        testo += (testo.isEmpty() ? "" : ",") + QByteArray::number(n);
     return testo.isEmpty() ? QByteArray("0") : testo;
 }
 
@@ -39,11 +31,12 @@ QByteArray scriviNon(const QString& titolo, int larghezza, int altezza, const QS
     QByteArray testo = "title \"" + codificaEntita(nome.trimmed()).toUtf8() + "\"\n";
     testo += "width " + QByteArray::number(larghezza) + "\n";
     testo += "height " + QByteArray::number(altezza) + "\n\nrows\n";
-    for (int r = 0; r < altezza; ++r)
-        testo += testoIndizio(pixel, qsizetype(r) * larghezza, 1, larghezza) + "\n";
+    const SequenzeDisegno indizi = sequenzeDiPixel(pixel, larghezza, altezza);
+    for (const Sequenze& riga : indizi.righe)
+        testo += testoIndizio(riga) + "\n";
     testo += "\ncolumns\n";
-    for (int c = 0; c < larghezza; ++c)
-        testo += testoIndizio(pixel, c, larghezza, altezza) + "\n";
+    for (const Sequenze& colonna : indizi.colonne)
+        testo += testoIndizio(colonna) + "\n";
     testo += "\ngoal \"" + pixel.toLatin1() + "\"\n";
     return testo;
 }

@@ -31,28 +31,6 @@ namespace {
 
 constexpr int Ripetizioni = 3;
 
-// The runs of every row and column of a cell string of any side up to 32.
-SequenzeDisegno indiziDi(const QString& pixel, int lato)
-{
-    SequenzeDisegno indizi{std::vector<Sequenze>(lato), std::vector<Sequenze>(lato)};
-    const auto piena = [&](int r, int c) {
-        return r >= 0 && c >= 0 && pixel[r * lato + c] == u'1';
-    };
-    const auto aggiungi = [](Sequenze& sequenze, bool cella, bool precedente) {
-        if (cella && !precedente)
-            sequenze.push_back(0);
-        if (cella)
-            ++sequenze.back();
-    };
-    for (int r = 0; r < lato; ++r) {
-        for (int c = 0; c < lato; ++c) {
-            aggiungi(indizi.righe[r], piena(r, c), piena(r, c - 1));
-            aggiungi(indizi.colonne[c], piena(r, c), piena(r - 1, c));
-        }
-    }
-    return indizi;
-}
-
 const char* nomeEsito(Unicita esito)
 {
     switch (esito) {
@@ -182,7 +160,7 @@ void misuraCollezione()
         for (const QString& pixel : disegni) {
             soloLogica.push_back(
                 [pixel, lato] { return contaSoluzioni(pixel, lato, Budget{.soloLogica = true}); });
-            const SequenzeDisegno indizi = indiziDi(pixel, lato);
+            const SequenzeDisegno indizi = sequenzeDiPixel(pixel, lato, lato);
             ++perPassate[passateLogica(indizi.righe, indizi.colonne).value_or(0)];
         }
         misura("  line logic alone", soloLogica);
@@ -199,11 +177,11 @@ std::vector<Verifica> mescolati(int quanti, int lato, const std::function<QStrin
 {
     std::vector<Verifica> verifiche;
     while (int(verifiche.size()) < quanti) {
-        SequenzeDisegno indizi = indiziDi(disegno(), lato);
+        SequenzeDisegno indizi = sequenzeDiPixel(disegno(), lato, lato);
         const QString altro = disegno();
         if (altro.count(u'1') != pieneDi(indizi))
             continue;
-        indizi.colonne = indiziDi(altro, lato).colonne;
+        indizi.colonne = sequenzeDiPixel(altro, lato, lato).colonne;
         verifiche.push_back(dagliIndizi(std::move(indizi)));
     }
     return verifiche;
@@ -238,7 +216,7 @@ int main()
 
     std::vector<Verifica> soloIndizi;
     for (const QString& pixel : casuali)
-        soloIndizi.push_back(dagliIndizi(indiziDi(pixel, 15)));
+        soloIndizi.push_back(dagliIndizi(sequenzeDiPixel(pixel, 15, 15)));
     misura("random 15x15, clues only", soloIndizi);
 
     // Mostly clues that no picture fits, which the search must prove by trying everything.
