@@ -4,6 +4,8 @@
 #include "editor/Gridora.h"
 
 #include "import/Importa.h"
+#include "model/Nomi.h"
+#include "model/Salvataggio.h"
 #include "resources/Risorse.h"
 #include "widgets/Anteprima.h"
 #include "widgets/Composizione.h"
@@ -131,7 +133,7 @@ void Gridora::mouseMoveEvent(QMouseEvent* evento)
     QWidget::mouseMoveEvent(evento);
 }
 
-bool Gridora::riceviImportazione(const QString& pixel, int lato)
+bool Gridora::riceviImportazione(const QString& pixel, int lato, const QString& titolo)
 {
     if (!pixelValido(pixel, lato))
         return false;
@@ -139,6 +141,8 @@ bool Gridora::riceviImportazione(const QString& pixel, int lato)
         m_c.Option1[lato / 5 - 1]->setChecked(true); // runs the size choice
     m_disegno.importa(pixel);
     mostraDisegno();
+    if (nomeVuoto(m_c.Nome->text()) && !nomeVuoto(titolo))
+        impostaNome(taglioNome(titolo.trimmed()));
     return true;
 }
 

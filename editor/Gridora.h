@@ -75,10 +75,11 @@ public:
     bool modoLista() const { return m_modoLista; }
 
     // The image import's result: a cell string of a side. It goes on the board with its clues
-    // and preview and its empty lines crossed; the name box and the list stay as they are. A
-    // drawing of another side first chooses that side. False, and nothing changes, for a string
-    // that is not a drawing of that side.
-    bool riceviImportazione(const QString& pixel, int lato);
+    // and preview and its empty lines crossed; the list stays as it is, and so does the name box
+    // unless it is empty and the drawing came with a title (a puzzle file's), which it then
+    // shows. A drawing of another side first chooses that side. False, and nothing changes, for
+    // a string that is not a drawing of that side.
+    bool riceviImportazione(const QString& pixel, int lato, const QString& titolo = {});
     // The import window, once "Importa Immagine" has opened it (in this opening or an earlier one).
     Importa* importa() const { return m_importazione.fatta(); }
     // Where the import browses (`disco` and `dy`) and the side it converts to.

@@ -13,10 +13,11 @@ void Gridora::apriImportazione()
 {
     if (!m_importa) {
         m_importa = &m_importazione.finestra();
-        connect(m_importa, &Importa::trasferita, this, [this](const QString& pixel, int lato) {
-            riceviImportazione(pixel, lato);
-            show();
-        });
+        connect(m_importa, &Importa::trasferita, this,
+                [this](const QString& pixel, int lato, const QString& titolo) {
+                    riceviImportazione(pixel, lato, titolo);
+                    show();
+                });
         connect(m_importa, &Importa::chiusa, this, [this] {
             // The editor shows the size last chosen in the import.
             const int scelto = m_importazione.sessione().lato;

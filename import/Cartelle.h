@@ -9,8 +9,8 @@
 
 namespace gridora {
 
-// The files the import lists, by name and without regard to case.
-inline constexpr const char* FiltroFigure = "*.bmp;*.jpg;*.jpeg;*.gif;*.wmf;*.ico;*.cur";
+// The files the import lists, by name and without regard to case: pictures and puzzle files.
+inline constexpr const char* FiltroFigure = "*.bmp;*.jpg;*.jpeg;*.gif;*.wmf;*.ico;*.cur;*.non";
 bool nomeDiFigura(QStringView nome);
 
 struct ContenutoCartella {

@@ -3,6 +3,7 @@
 #include "import/Importa.h"
 
 #include "import/Caricatore.h"
+#include "import/LetturaSchema.h"
 #include "import/RisultatoConversione.h"
 #include "import/TelaAnteprima.h"
 #include "widgets/Etichetta.h"
@@ -16,7 +17,7 @@ namespace gridora {
 Importa::Importa(const Servizi& servizi, SessioneImportazione& sessione, LetturaImmagine lettura,
                  AmbienteImportazione ambiente, QWidget* genitore)
     : QWidget(genitore), m_servizi(servizi), m_sessione(sessione), m_ambiente(std::move(ambiente)),
-      m_caricatore(new Caricatore(std::move(lettura), this))
+      m_caricatore(new Caricatore(letturaConSchemi(std::move(lettura)), this))
 {
     componi();
     collega();
@@ -66,7 +67,7 @@ void Importa::Form_Unload()
     m_sessione.lato = m_lato;
     m_caricatore->annullaLettura();
     m_lettura = 0;
-    m_c.test->svuota();
+    dimenticaFigura();
     m_c.test->show();
     m_c.errore->hide();
     Cancella();

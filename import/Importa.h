@@ -26,6 +26,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QComboBox;
 class QGroupBox;
@@ -43,6 +44,7 @@ class Forma;
 class RisultatoConversione;
 class TelaAnteprima;
 struct ContenutoCartella;
+struct SchemaNon;
 
 // Where browsing looks, replaceable for tests.
 struct AmbienteImportazione {
@@ -92,9 +94,10 @@ public:
     bool occupata() const;
 
 signals:
-    // "Importa": the cells of the last conversion, of `lato` x `lato` characters. The window
-    // has hidden itself.
-    void trasferita(const QString& pixel, int lato);
+    // "Importa": the cells of the last conversion, of `lato` x `lato` characters, and the title
+    // of the puzzle file they come from (empty for a picture or a drawing). The window has
+    // hidden itself.
+    void trasferita(const QString& pixel, int lato, const QString& titolo);
     // The user closed the window; the session holds its side.
     void chiusa();
     // A folder's files are on show, or a chosen file has been read (shown, or refused).
@@ -126,6 +129,8 @@ private:
     void riallineaNavigazione();
     void File1_Click(int riga);
     void figuraLetta(int richiesta, const QByteArray& percorso, const EsitoImmagine& esito);
+    void mostraSchema(const EsitoImmagine& esito);
+    void dimenticaFigura();
 
     // Conversion and transfer.
     void Importami_Click();
@@ -160,6 +165,10 @@ private:
     Attesa m_elenco;        // the folder being listed
     int m_lettura = 0;      // the picture being read
     int m_rigaPremuta = -1; // the selected file when the mouse went down on the list
+    // The puzzle file on show, if any; its cells are converted as they are while no stroke has
+    // touched the preview.
+    std::shared_ptr<const SchemaNon> m_schema;
+    bool m_ritoccata = false;
 };
 
 } // namespace gridora

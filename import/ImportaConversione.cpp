@@ -9,6 +9,7 @@
 #include "import/Importa.h"
 #include "import/RisultatoConversione.h"
 #include "import/TelaAnteprima.h"
+#include "model/FormatoNon.h"
 #include "widgets/Etichetta.h"
 
 namespace gridora {
@@ -49,11 +50,14 @@ void Importa::Importami_Click()
         trasferisci();
 }
 
-// Each block of the preview is judged by the colour at its top-left corner.
+// Each block of the preview is judged by the colour at its top-left corner; a puzzle file of the
+// side chosen, untouched by strokes, gives its own cells.
 void Importa::converti()
 {
     m_c.Label2->setCaption(QStringLiteral("Bitmap %1x%1").arg(m_lato));
-    m_c.risultato->mostra(campiona(m_c.test->vista(), m_lato), m_lato);
+    const bool esatta =
+        m_schema && !m_ritoccata && m_schema->larghezza == m_lato && m_schema->altezza == m_lato;
+    m_c.risultato->mostra(esatta ? m_schema->pixel : campiona(m_c.test->vista(), m_lato), m_lato);
     m_c.Importami->setCaption(QStringLiteral("Importa"));
 }
 
@@ -61,8 +65,9 @@ void Importa::trasferisci()
 {
     const QString pixel = m_c.risultato->celle();
     const int lato = m_c.risultato->lato();
+    const QString titolo = m_schema ? m_schema->titolo : QString();
     hide();
-    emit trasferita(pixel, lato);
+    emit trasferita(pixel, lato, titolo);
 }
 
 // A size chosen here is the session's at once; what the preview shows (a picture with any strokes
@@ -80,6 +85,7 @@ void Importa::Option1_Click(int Index)
 // A stroke begins: there is something to convert.
 void Importa::tela_MouseDown()
 {
+    m_ritoccata = true;
     pulsante(Trasforma, true);
     coloriPulsante(false);
 }
@@ -88,6 +94,7 @@ void Importa::tela_MouseDown()
 // over the cells that were shown before.
 void Importa::tela_Svuotata()
 {
+    m_schema.reset();
     Cancella();
     m_c.Importami->setCaption(Trasforma);
 }

@@ -7,6 +7,7 @@
 #include "import/Importa.h"
 #include "import/RisultatoConversione.h"
 #include "import/TelaAnteprima.h"
+#include "model/FormatoNon.h"
 #include "widgets/Etichetta.h"
 
 #include <QComboBox>
@@ -88,7 +89,7 @@ void Importa::cartellaElencata(int richiesta, const QString& cartella,
     Cancella();
     m_caricatore->annullaLettura();
     m_lettura = 0;
-    m_c.test->svuota();
+    dimenticaFigura();
     mostraCartella(contenuto);
     emit cartellaMostrata(m_cartella);
 }
@@ -162,7 +163,7 @@ void Importa::File1_Click(int riga)
     m_c.test->show();
     m_c.errore->hide();
     Cancella();
-    m_c.test->svuota();
+    dimenticaFigura();
     m_lettura = m_caricatore->leggi(QFile::encodeName(m_cartella) + '/' + nome,
                                     QSize(LatoInternoAnteprima, LatoInternoAnteprima));
 }
@@ -173,15 +174,36 @@ void Importa::figuraLetta(int richiesta, const QByteArray&, const EsitoImmagine&
         return;
     m_lettura = 0;
     if (esito.ok()) {
+        mostraSchema(esito);
         m_c.test->mostraFigura(esito.immagine);
         pulsante(QStringLiteral("Trasforma"), true);
     } else {
-        m_c.test->svuota();
+        dimenticaFigura();
         m_c.test->hide();
         m_c.errore->show();
         pulsante(QStringLiteral("Trasforma"), false);
     }
     emit figuraMostrata(esito.ok());
+}
+
+// A puzzle of a side the game has moves the size choice to it (nothing converts yet: the button
+// is still disabled); any other puzzle converts like a picture.
+void Importa::mostraSchema(const EsitoImmagine& esito)
+{
+    m_schema = esito.schema;
+    m_ritoccata = false;
+    if (!m_schema || m_schema->larghezza != m_schema->altezza)
+        return;
+    const int lato = m_schema->larghezza;
+    pulsante(QStringLiteral("Trasforma"), false);
+    if ((lato == 5 || lato == 10 || lato == 15) && lato != m_lato)
+        m_c.Option1[lato / 5 - 1]->setChecked(true);
+}
+
+void Importa::dimenticaFigura()
+{
+    m_schema.reset();
+    m_c.test->svuota();
 }
 
 } // namespace gridora

@@ -19,10 +19,13 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <memory>
 
 class QIODevice;
 
 namespace gridora {
+
+struct SchemaNon;
 
 enum class FormatoImmagine { Sconosciuto, Bmp, Jpeg, Gif, Ico, Cur, Wmf };
 
@@ -43,6 +46,8 @@ enum class ErroreImmagine {
 struct EsitoImmagine {
     QImage immagine; // null unless ok()
     ErroreImmagine errore = ErroreImmagine::Nessuno;
+    // The puzzle when the file was a puzzle file (see LetturaSchema.h), otherwise null.
+    std::shared_ptr<const SchemaNon> schema;
 
     bool ok() const { return errore == ErroreImmagine::Nessuno; }
 };

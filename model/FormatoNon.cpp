@@ -276,10 +276,14 @@ EsitoNon leggiNon(const QByteArray& byte, Budget budget)
 
 EsitoNon leggiFileNon(const QString& percorso, Budget budget)
 {
+    return leggiFileNon(QFile::encodeName(percorso), budget);
+}
+
+EsitoNon leggiFileNon(const QByteArray& percorso, Budget budget)
+{
     // Opened without blocking, so that a pipe named like a puzzle cannot stall the caller, and
     // checked on the open descriptor, so that what is checked is what is read.
-    const int fd = ::open(QFile::encodeName(percorso).constData(),
-                          O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(percorso.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return rifiuto(RifiutoNon::Illeggibile);
     struct stat st {};

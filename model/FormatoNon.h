@@ -59,6 +59,8 @@ EsitoNon leggiNon(const QByteArray& byte, Budget budget = {});
 
 // The same for a file: a pipe, a device or a file above the limit is refused without reading it.
 EsitoNon leggiFileNon(const QString& percorso, Budget budget = {});
+// The same for a path as the file system spells it, which need not be valid UTF-8.
+EsitoNon leggiFileNon(const QByteArray& percorso, Budget budget = {});
 
 // A short Italian description of a refusal.
 QString descrizioneRifiuto(RifiutoNon rifiuto);

@@ -9,6 +9,7 @@
 #include "import/Importa.h"
 #include "import/RisultatoConversione.h"
 #include "import/TelaAnteprima.h"
+#include "model/FormatoNon.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -455,7 +456,7 @@ private slots:
         QSignalSpy trasferite(f, &Importa::trasferita);
         banco.converti();
         QCOMPARE(trasferite.count(), 1);
-        QCOMPARE(trasferite.first(), (QVariantList{celleDi(10), 10}));
+        QCOMPARE(trasferite.first(), (QVariantList{celleDi(10), 10, QString()}));
         QVERIFY(!f->isVisible());
 
         // The editor's board is now 15 x 15: the window opens on that side, in the same folder
@@ -481,6 +482,48 @@ private slots:
         QCOMPARE(banco.stato(), QStringLiteral("[Trasforma] vuota 0"));
         QCOMPARE(c.Label2->caption(), QStringLiteral("Bitmap 5x5"));
         QCOMPARE(banco.posizione(), banco.in(banco.disco, banco.programma + "/Immagini"));
+    }
+
+    // Puzzle files beside the pictures: one of another side converts like a picture, a refused
+    // one shows the error, and strokes over one of the chosen side are sampled with it.
+    void schemi()
+    {
+        BancoImporta banco;
+        QString croce20; // the 5 x 5 cross, each cell 4 x 4
+        for (int r = 0; r < 20; ++r) {
+            for (int k = 0; k < 20; ++k)
+                croce20 += (r / 4 == 2 || k / 4 == 2) ? u'1' : u'0';
+        }
+        banco.metti("Schemi/grande.Non", scriviNon({}, 20, 20, croce20));
+        const QString riga = QString(10, u'1'), vuote = QString(40, u'0');
+        banco.metti("Schemi/dieci.non",
+                    scriviNon({}, 10, 10, riga + vuote + vuote + QString(10, u'0')));
+        banco.metti("Schemi/rotto.non", "width 0\nheight 5\n");
+        banco.metti("Schemi/note.txt");
+        Importa* f = banco.apri();
+        QVERIFY(f && banco.apriCartella("Schemi"));
+        QCOMPARE(banco.file(), (QStringList{"dieci.non", "grande.Non", "rotto.non"}));
+        const auto& c = banco.c();
+
+        QVERIFY(banco.scegli("grande.Non"));
+        QCOMPARE(banco.stato(), QStringLiteral("Trasforma figura 0"));
+        QVERIFY(c.Option1[0]->isChecked());
+        banco.converti();
+        QCOMPARE(f->celle(), "00100"
+                             "00100"
+                             "11111"
+                             "00100"
+                             "00100");
+
+        QVERIFY(banco.scegli("rotto.non"));
+        QCOMPARE(banco.stato(), QStringLiteral("[Trasforma] (vuota) errore 0"));
+
+        QVERIFY(banco.scegli("dieci.non"));
+        QVERIFY(c.Option1[1]->isChecked());
+        QCOMPARE(banco.stato(), QStringLiteral("Trasforma figura 0"));
+        banco.tratto(Qt::LeftButton, {{2, 60}, {116, 60}});
+        banco.converti();
+        QCOMPARE(f->celle(), riga + vuote + riga + vuote);
     }
 
     // --- Browsing helpers and the background work ---

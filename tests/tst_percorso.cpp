@@ -1,9 +1,12 @@
 // The whole path of a picture: from the start window to the editor, to the image import, back to
 // the editor with the converted drawing, saved, and played in a game, all through the windows.
 
+#include "Figure.h"
 #include "SessioneEditor.h"
 #include "import/Importa.h"
+#include "import/RisultatoConversione.h"
 #include "import/TelaAnteprima.h"
+#include "model/FormatoNon.h"
 #include "widgets/Forme.h"
 
 #include <QStringListModel>
@@ -30,6 +33,19 @@ QImage figura(const QStringList& righe)
 bool attendi(const Importa* importa)
 {
     return QTest::qWaitFor([importa] { return !importa->occupata(); }, 10000);
+}
+
+// A puzzle file without its picture: the reader has to find it from the clues.
+QByteArray senzaGoal(const QString& titolo, const QStringList& righe)
+{
+    const int lato = int(righe.size());
+    const QList<QByteArray> linee = scriviNon(titolo, lato, lato, pixelDi(righe)).split('\n');
+    QByteArray testo;
+    for (const QByteArray& linea : linee) {
+        if (!linea.startsWith("goal"))
+            testo += linea + '\n';
+    }
+    return testo;
 }
 
 } // namespace
@@ -107,6 +123,41 @@ private slots:
         s.banco.riempiSoluzione(gioco, Freccia);
         QVERIFY(gioco->controlli().boxfig->isVisible());
         QCOMPARE(gioco->controlli().NomeFig->caption(), QStringLiteral("Freccia Rossa"));
+    }
+
+    // A puzzle file of another side than the editor's: choosing it moves the size choice to its
+    // side, the conversion gives exactly its cells, and the editor stores them under its title.
+    void dalloSchemaAllaRaccolta()
+    {
+        Sessione s; // 5 x 5
+        QTemporaryDir cartella;
+        scriviFile(cartella.filePath("freccia.NON"),
+                   senzaGoal(QStringLiteral("  una freccia & un arco  "), Freccia));
+        s.editor->sessioneImportazione().cartella = cartella.path();
+        clicca(s.c().ImportaF);
+        Importa* importa = s.editor->importa();
+        QVERIFY(importa && QTest::qWaitForWindowExposed(importa) && attendi(importa));
+        const auto& c = importa->controlli();
+        const QModelIndex voce = c.File1->model()->index(0, 0);
+        QCOMPARE(voce.data().toString(), QStringLiteral("freccia.NON"));
+        clicca(importa, c.File1->viewport()->mapTo(importa, c.File1->visualRect(voce).center()));
+        QVERIFY(attendi(importa));
+        QVERIFY(c.test->haFigura());
+        QVERIFY(c.Option1[1]->isChecked());
+        QVERIFY(c.risultato->celle().isEmpty()); // nothing converted before "Trasforma"
+        clicca(c.Importami);
+        QCOMPARE(importa->celle(), pixelDi(Freccia));
+        clicca(c.Importami);
+
+        QVERIFY(s.editor->isVisible());
+        QCOMPARE(s.editor->lato(), 10);
+        QCOMPARE(s.c().Nome->text(), QStringLiteral("una freccia & un arco"));
+        clicca(s.c().SalvaF);
+        QVERIFY(s.avvisi().last().endsWith(QStringLiteral("Disegno Salvato")));
+        const auto righe = s.banco.archivio.elenco(10);
+        QVERIFY(righe.ok() && !righe.valore.isEmpty());
+        QCOMPARE(righe.valore.last().nome, QStringLiteral("Una Freccia & Un Arco"));
+        QCOMPARE(righe.valore.last().pixel, pixelDi(Freccia));
     }
 };
 
