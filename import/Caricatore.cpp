@@ -11,6 +11,7 @@ struct Caricatore::Condiviso {
     // The request each kind is waiting for, 0 for none; read by the worker to drop stale work.
     std::atomic<int> ultimoElenco{0};
     std::atomic<int> ultimaLettura{0};
+    std::atomic<int> ultimaRaccolta{0};
     // Where answers go; null once the Caricatore has gone. Answers are posted under the lock, so
     // none is posted to an object being destroyed (and one already posted goes with the object).
     std::mutex blocco;
@@ -52,6 +53,7 @@ Caricatore::~Caricatore()
     }
     m_condiviso->ultimoElenco = 0;
     m_condiviso->ultimaLettura = 0;
+    m_condiviso->ultimaRaccolta = 0;
     m_filo->requestInterruption();
     m_filo->quit();
     // An idle thread ends at once; one stuck in a read is deleted when it has ended.
@@ -75,9 +77,15 @@ void Caricatore::annullaLettura()
     m_condiviso->ultimaLettura = 0;
 }
 
+void Caricatore::annullaRaccolta()
+{
+    m_condiviso->ultimaRaccolta = 0;
+}
+
 bool Caricatore::inCorso() const
 {
-    return m_condiviso->ultimoElenco != 0 || m_condiviso->ultimaLettura != 0;
+    return m_condiviso->ultimoElenco != 0 || m_condiviso->ultimaLettura != 0 ||
+           m_condiviso->ultimaRaccolta != 0;
 }
 
 int Caricatore::elenca(const QString& cartella)
@@ -123,6 +131,31 @@ int Caricatore::leggi(const QByteArray& percorso, QSize massima)
                     return;
                 c->ultimaLettura = 0;
                 emit c->destinatario->letta(n, percorso, esito);
+            });
+        },
+        Qt::QueuedConnection);
+    return n;
+}
+
+int Caricatore::raccogli(const QByteArray& cartella, const QList<QByteArray>& nomi)
+{
+    const int n = ++m_richieste;
+    m_condiviso->ultimaRaccolta = n;
+    QMetaObject::invokeMethod(
+        m_operaio,
+        [c = m_condiviso, n, cartella, nomi] {
+            const auto superata = [&c, n] {
+                return c->ultimaRaccolta != n ||
+                       QThread::currentThread()->isInterruptionRequested();
+            };
+            QList<SchemaRaccolto> schemi = raccogliSchemi(cartella, nomi, superata);
+            if (superata())
+                return;
+            c->rispondi([c, n, schemi = std::move(schemi)] {
+                if (c->ultimaRaccolta != n || !c->destinatario)
+                    return;
+                c->ultimaRaccolta = 0;
+                emit c->destinatario->raccolti(n, schemi);
             });
         },
         Qt::QueuedConnection);

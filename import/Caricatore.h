@@ -12,6 +12,7 @@
 
 #include "import/Cartelle.h"
 #include "import/LetturaImmagine.h"
+#include "model/RaccoltaNon.h"
 
 #include <QObject>
 #include <functional>
@@ -36,14 +37,19 @@ public:
     // Each gives the number of its request, which its answer carries.
     int elenca(const QString& cartella);
     int leggi(const QByteArray& percorso, QSize massima);
+    // Reads the puzzle files among `nomi`, in `cartella` (both as the file system spells them),
+    // for the collection.
+    int raccogli(const QByteArray& cartella, const QList<QByteArray>& nomi);
     // No answer will be given to the requests made so far.
     void annullaElenco();
     void annullaLettura();
+    void annullaRaccolta();
     bool inCorso() const;
 
 signals:
     void elencata(int richiesta, const QString& cartella, const ContenutoCartella& contenuto);
     void letta(int richiesta, const QByteArray& percorso, const EsitoImmagine& esito);
+    void raccolti(int richiesta, const QList<SchemaRaccolto>& schemi);
 
 private:
     struct Condiviso; // shared with the thread, which may outlive this object

@@ -67,6 +67,8 @@ void Importa::Form_Unload()
     m_sessione.lato = m_lato;
     m_caricatore->annullaLettura();
     m_lettura = 0;
+    m_caricatore->annullaRaccolta();
+    m_raccolta = 0;
     dimenticaFigura();
     m_c.test->show();
     m_c.errore->hide();

@@ -29,6 +29,7 @@
 #include <memory>
 
 class QComboBox;
+class QMenu;
 class QGroupBox;
 class QListView;
 class QRadioButton;
@@ -45,6 +46,7 @@ class RisultatoConversione;
 class TelaAnteprima;
 struct ContenutoCartella;
 struct SchemaNon;
+struct SchemaRaccolto;
 
 // Where browsing looks, replaceable for tests.
 struct AmbienteImportazione {
@@ -132,6 +134,11 @@ private:
     void mostraSchema(const EsitoImmagine& esito);
     void dimenticaFigura();
 
+    // The file list's menu: the folder's puzzle files into the collection.
+    void File1_Menu(QPoint punto);
+    void aggiungiTutti();
+    void schemiRaccolti(int richiesta, const QList<SchemaRaccolto>& schemi);
+
     // Conversion and transfer.
     void Importami_Click();
     void converti();
@@ -162,8 +169,10 @@ private:
         QString volume;
         QString cartella;
     };
-    Attesa m_elenco;        // the folder being listed
-    int m_lettura = 0;      // the picture being read
+    Attesa m_elenco;    // the folder being listed
+    int m_lettura = 0;  // the picture being read
+    int m_raccolta = 0; // the folder's puzzle files being read for the collection
+    QMenu* m_menuFile = nullptr;
     int m_rigaPremuta = -1; // the selected file when the mouse went down on the list
     // The puzzle file on show, if any; its cells are converted as they are while no stroke has
     // touched the preview.

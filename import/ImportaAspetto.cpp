@@ -204,6 +204,8 @@ void Importa::collega()
             File1_Click(indice.row());
     });
     m_c.File1->viewport()->installEventFilter(this);
+    m_c.File1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_c.File1, &QWidget::customContextMenuRequested, this, &Importa::File1_Menu);
 
     connect(m_c.Importami, &EtichettaPulsante::cliccata, this, &Importa::Importami_Click);
     m_c.Importami->installEventFilter(this);
@@ -212,6 +214,7 @@ void Importa::collega()
 
     connect(m_caricatore, &Caricatore::elencata, this, &Importa::cartellaElencata);
     connect(m_caricatore, &Caricatore::letta, this, &Importa::figuraLetta);
+    connect(m_caricatore, &Caricatore::raccolti, this, &Importa::schemiRaccolti);
 }
 
 } // namespace gridora

@@ -396,6 +396,48 @@ Esito<qint64> Archivio::inserisci(int lato, const QString& pixel, const QString&
     return esito;
 }
 
+namespace {
+
+EsitoArchivio inserisciInTransazione(QSqlDatabase& db, const QList<NuovoDisegno>& disegni)
+{
+    std::array<QSqlQuery, 3> query{QSqlQuery(db), QSqlQuery(db), QSqlQuery(db)}; // 5, 10, 15
+    for (const int lato : {5, 10, 15}) {
+        if (!query[size_t(lato / 5 - 1)].prepare(
+                QStringLiteral("INSERT INTO %1 (Griglia, Pixel, Nome) VALUES (?, ?, ?)")
+                    .arg(Archivio::nomeTabella(lato))))
+            return errore(query[size_t(lato / 5 - 1)].lastError());
+    }
+    for (const NuovoDisegno& d : disegni) {
+        QSqlQuery& q = query[size_t(d.lato / 5 - 1)];
+        q.addBindValue(QString::number(d.lato));
+        q.addBindValue(valoreIntegro(d.pixel));
+        q.addBindValue(valoreIntegro(d.nome));
+        if (!q.exec())
+            return errore(q.lastError());
+    }
+    return {};
+}
+
+} // namespace
+
+EsitoArchivio Archivio::inserisciTutti(const QList<NuovoDisegno>& disegni) const
+{
+    for (const NuovoDisegno& d : disegni) {
+        if (!latoValido(d.lato))
+            return errore(ErroreArchivio::LatoNonValido);
+    }
+    return conConnessione(m_percorso, 5, [&](QSqlDatabase& db) {
+        if (!db.transaction())
+            return errore(db.lastError());
+        EsitoArchivio stato = inserisciInTransazione(db, disegni);
+        if (stato.ok() && !db.commit())
+            stato = errore(db.lastError());
+        if (!stato.ok())
+            db.rollback();
+        return stato;
+    });
+}
+
 EsitoArchivio Archivio::modifica(int lato, qint64 id, const QString& nome,
                                  const QString& pixel) const
 {

@@ -37,6 +37,13 @@ struct Disegno {
     const RecordModo& recordDi(ModoRecord modo) const { return record[indiceModo(modo)]; }
 };
 
+// A puzzle to add: its side, its drawing and the name it is stored under.
+struct NuovoDisegno {
+    int lato = 5;
+    QString pixel;
+    QString nome;
+};
+
 enum class ErroreArchivio {
     Nessuno,
     FileMancante,       // Dati.mdb is not there
@@ -92,6 +99,9 @@ public:
 
     // Adds a puzzle (Griglia is the side) and gives its row identity.
     Esito<qint64> inserisci(int lato, const QString& pixel, const QString& nome) const;
+    // Adds puzzles of any sides in one transaction: all of them are stored, or none (after a
+    // failure, or a crash or a kill half-way).
+    EsitoArchivio inserisciTutti(const QList<NuovoDisegno>& disegni) const;
     // Changes the drawing and the name of one row; its records are kept.
     EsitoArchivio modifica(int lato, qint64 id, const QString& nome, const QString& pixel) const;
     EsitoArchivio elimina(int lato, qint64 id) const;

@@ -15,10 +15,13 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QListView>
+#include <QMenu>
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QSemaphore>
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStringListModel>
 #include <QTreeWidget>
 #include <fcntl.h>
@@ -130,6 +133,19 @@ struct BancoImporta {
     }
 
     void converti() { clicca(c().Importami); }
+
+    // "Aggiungi tutti alla raccolta" from the file list's menu, and the reading it starts.
+    [[nodiscard]] bool aggiungiTutti()
+    {
+        clicca(finestra.get(), nellaFinestra(c().File1, c().File1->viewport()->rect()),
+               Qt::RightButton);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu || menu->actions().first()->text() != "Aggiungi tutti alla raccolta")
+            return false;
+        QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {},
+                          menu->actionGeometry(menu->actions().first()).center());
+        return quieta();
+    }
 
     // What the window shows at a glance: the button's caption (in brackets while disabled), the
     // preview with or without a picture (in brackets while hidden), "errore" when the message
@@ -524,6 +540,76 @@ private slots:
         banco.tratto(Qt::LeftButton, {{2, 60}, {116, 60}});
         banco.converti();
         QCOMPARE(f->celle(), riga + vuote + riga + vuote);
+    }
+
+    // The folder's puzzle files into the collection: each reason to leave one out, a drawing
+    // met twice in the folder, the summary; then a write that fails half-way stores nothing.
+    void aggiuntiAllaRaccolta()
+    {
+        BancoImporta banco;
+        QVERIFY(banco.archivio.prepara().ok());
+        for (const int lato : {5, 10})
+            for (const Disegno& d : banco.archivio.elenco(lato).valore)
+                banco.archivio.elimina(lato, d.id);
+        const QString bandiera = "01000"
+                                 "01000"
+                                 "11110"
+                                 "01000"
+                                 "00000";
+        const QString croce = "00100"
+                              "00100"
+                              "11111"
+                              "00100"
+                              "00100";
+        const QString riga = "11111" + QString(20, u'0');
+        banco.archivio.inserisci(5, bandiera, "Bandiera");
+        banco.metti("Schemi/a.non", scriviNon("  gatto NERO ", 5, 5, croce));
+        banco.metti("Schemi/b.non", scriviNon("copia", 5, 5, croce));
+        banco.metti("Schemi/c.non", scriviNon("altro nome", 5, 5, bandiera));
+        banco.metti("Schemi/d.non", scriviNon("BANDIERA", 5, 5, riga));
+        banco.metti("Schemi/e senza titolo.non",
+                    scriviNon({}, 10, 10, QString(10, u'1') + QString(90, u'0')));
+        banco.metti("Schemi/f.non", "width 5\nheight 5\nrows\n1\n1\n0\n0\n0\n"
+                                    "columns\n1\n1\n0\n0\n0\n");
+        banco.metti("Schemi/g.non", scriviNon({}, 5, 10, riga + riga));
+        banco.metti("Schemi/h.non", "width 0\n");
+        banco.metti("Schemi/i.bmp", nero());
+        QVERIFY(banco.apri() && banco.apriCartella("Schemi"));
+        QVERIFY(banco.aggiungiTutti());
+        QCOMPARE(banco.messaggi.avvisi,
+                 QStringList{"RACCOLTA: Schemi aggiunti: 2\n\nNon aggiunti:\ngià presenti: 2\n"
+                             "nome già usato: 1\ncon più di una soluzione: 1\n"
+                             "di altre dimensioni: 1\nnon validi: 1"});
+        const auto nomi = [&banco](int lato) {
+            QStringList n;
+            for (const Disegno& d : banco.archivio.elenco(lato).valore)
+                n << d.nome + ' ' + d.pixel;
+            return n;
+        };
+        QCOMPARE(nomi(5), (QStringList{"Bandiera " + bandiera, "Gatto Nero " + croce}));
+        QCOMPARE(nomi(10), QStringList{"E Senza Titolo " + QString(10, u'1') + QString(90, u'0')});
+
+        // The 15 x 15 row is refused by the file after the 5 x 5 one went in: neither stays.
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "guasto");
+            db.setDatabaseName(banco.archivio.percorso());
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec("CREATE TRIGGER guasto BEFORE INSERT ON Disegni15 "
+                                       "BEGIN SELECT RAISE(ABORT, 'guasto'); END"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("guasto");
+        const int quindici = int(banco.archivio.elenco(15).valore.size());
+        banco.metti("Altri/a.non", scriviNon("riga", 5, 5, riga));
+        banco.metti("Altri/b.non",
+                    scriviNon("riga", 15, 15, QString(15, u'1') + QString(210, u'0')));
+        QVERIFY(banco.apriCartella("gridora") && banco.apriCartella("Altri"));
+        banco.messaggi.avvisi.clear();
+        QVERIFY(banco.aggiungiTutti());
+        QCOMPARE(banco.messaggi.avvisi.size(), 1);
+        QVERIFY(banco.messaggi.avvisi.first().startsWith("SCHEMI NON AGGIUNTI: "));
+        QCOMPARE(nomi(5).size(), 2);
+        QCOMPARE(banco.archivio.elenco(15).valore.size(), quindici);
     }
 
     // --- Browsing helpers and the background work ---
