@@ -4,6 +4,7 @@
 // draw and sound like is the generator's (the test risorse_aggiornate compares them with it).
 
 #include <QFile>
+#include <QMap>
 #include <QTest>
 
 namespace {
@@ -78,11 +79,9 @@ private slots:
         QFETCH(QByteArray, ordine);
         QFETCH(int, byteFmt);
         QFETCH(int, byteDati);
-
         const Dati b(QStringLiteral(":/suoni/%1.wav").arg(QTest::currentDataTag()));
         QVERIFY(b.size() > 44);
-        QCOMPARE(b.codice(0), QByteArray("RIFF"));
-        QCOMPARE(b.codice(8), QByteArray("WAVE"));
+        QCOMPARE(b.codice(0) + b.codice(8), QByteArray("RIFFWAVE"));
         QCOMPARE(qsizetype(b.u32(4)), b.size() - 8);
 
         qsizetype fine = 0;
@@ -94,116 +93,86 @@ private slots:
         QCOMPARE(trovati, ordine);
         const auto pezzo = [&](const char* id) { return elenco.at(ordine.indexOf(id) / 4); };
 
-        const Pezzo fmt = elenco.at(0);
-        const int allineamento = canali * bit / 8;
-        QCOMPARE(int(fmt.dimensione), byteFmt);
-        QCOMPARE(b.u16(fmt.inizio), 1u); // PCM
-        QCOMPARE(int(b.u16(fmt.inizio + 2)), canali);
-        QCOMPARE(int(b.u32(fmt.inizio + 4)), frequenza);
-        QCOMPARE(int(b.u32(fmt.inizio + 8)), frequenza * allineamento);
-        QCOMPARE(int(b.u16(fmt.inizio + 12)), allineamento);
-        QCOMPARE(int(b.u16(fmt.inizio + 14)), bit);
-        if (byteFmt == 18)
-            QCOMPARE(b.u16(fmt.inizio + 16), 0u); // cbSize
+        const qsizetype f = elenco.at(0).inizio;
+        const quint32 allineamento = quint32(canali * bit / 8);
+        QCOMPARE(int(elenco.at(0).dimensione), byteFmt);
+        // PCM, channels, rate, bytes a second, block alignment, bits, and cbSize when present.
+        const QList<quint32> campi{1,
+                                   quint32(canali),
+                                   quint32(frequenza),
+                                   quint32(frequenza) * allineamento,
+                                   allineamento,
+                                   quint32(bit)};
+        QCOMPARE((QList<quint32>{b.u16(f), b.u16(f + 2), b.u32(f + 4), b.u32(f + 8), b.u16(f + 12),
+                                 b.u16(f + 14)}),
+                 campi);
+        QVERIFY(byteFmt == 16 || b.u16(f + 16) == 0);
         QCOMPARE(int(pezzo("data").dimensione), byteDati);
-        if (ordine.contains("fact")) {
-            QCOMPARE(pezzo("fact").dimensione, 4u);
-            QCOMPARE(int(b.u32(pezzo("fact").inizio)), byteDati / allineamento);
-        }
+        if (ordine.contains("fact"))
+            QCOMPARE(QPair(pezzo("fact").dimensione, b.u32(pezzo("fact").inizio)),
+                     QPair(4u, quint32(byteDati) / allineamento));
         if (ordine.contains("LIST"))
             QCOMPARE(b.codice(pezzo("LIST").inizio), QByteArray("INFO"));
     }
 
-    // Every bitmap, of the size the pictures are made at.
-    void bitmap_data()
+    // Every bitmap 24-bit, rows bottom-up, of the size the pictures are made at.
+    void bitmap()
     {
-        QTest::addColumn<QSize>("dimensione");
-        for (int n = 101; n <= 107; ++n)
-            QTest::addRow("%d", n) << QSize(16, 16);
-        const QList<std::pair<const char*, QSize>> conNome = {
+        QMap<QString, QSize> dimensioni{
             {"LOGO", {262, 63}},     {"FACILE", {97, 21}},    {"MEDIO", {97, 21}},
             {"DIFFICILE", {97, 21}}, {"LIBERO", {97, 21}},    {"ICONA", {31, 31}},
             {"INIZIO", {264, 227}},  {"AIUTO", {180, 201}},   {"MOSTRA", {179, 202}},
             {"MOSTRA2", {179, 202}}, {"DISEGNO", {427, 391}}, {"CARICA", {567, 389}},
             {"IMPORTA", {259, 168}}};
-        for (const auto& [nome, dimensione] : conNome)
-            QTest::newRow(nome) << dimensione;
-    }
-    void bitmap()
-    {
-        QFETCH(QSize, dimensione);
-        const Dati b(QStringLiteral(":/bitmap/%1.bmp").arg(QTest::currentDataTag()));
-        QVERIFY(b.size() >= 54);
-        QCOMPARE(b.b.left(2), QByteArray("BM"));
-        QCOMPARE(qsizetype(b.u32(2)), b.size());
-        QCOMPARE(b.u32(10), 54u);
-        QCOMPARE(b.u32(14), 40u);                          // BITMAPINFOHEADER
-        QCOMPARE(QSize(b.i32(18), b.i32(22)), dimensione); // positive height: rows bottom-up
-        QCOMPARE(b.u16(26), 1u);
-        QCOMPARE(b.u16(28), 24u);
-        QCOMPARE(b.u32(30), 0u); // BI_RGB
-        const qsizetype riga = (dimensione.width() * 3 + 3) & ~3;
-        QCOMPARE(b.size(), 54 + riga * dimensione.height());
+        for (int n = 101; n <= 107; ++n)
+            dimensioni.insert(QString::number(n), {16, 16});
+        for (auto [nome, dimensione] : dimensioni.asKeyValueRange()) {
+            const Dati b(QStringLiteral(":/bitmap/%1.bmp").arg(nome));
+            const qsizetype riga = (dimensione.width() * 3 + 3) & ~3;
+            QVERIFY2(b.size() == 54 + riga * dimensione.height() && b.b.left(2) == "BM" &&
+                         b.u32(2) == b.size() && b.u32(10) == 54 && b.u32(14) == 40 &&
+                         QSize(b.i32(18), b.i32(22)) == dimensione && b.u16(26) == 1 &&
+                         b.u16(28) == 24 && b.u32(30) == 0, // BI_RGB
+                     qPrintable(nome));
+        }
     }
 
-    // The directory and the image header of each cursor; the mask and the hot spot on the figure
-    // are checked on the decoded pointers.
-    void puntatori_data()
+    // The directory and the image header of each cursor and of the window's icon (31 pixels,
+    // opaque); the mask and the hot spot on the figure are checked on the decoded pointers.
+    void puntatoriEIcona_data()
     {
+        QTest::addColumn<int>("tipo"); // 2 a cursor, 1 an icon
+        QTest::addColumn<int>("lato");
         QTest::addColumn<int>("bit");
-        QTest::addColumn<QPoint>("puntoCaldo");
-        QTest::newRow("MANO") << 4 << QPoint(12, 1);
-        QTest::newRow("PENNA") << 4 << QPoint(2, 3);
-        QTest::newRow("PENNA2") << 4 << QPoint(12, 22);
-        QTest::newRow("GOMMA") << 4 << QPoint(7, 20);
-        QTest::newRow("RIEMPI") << 4 << QPoint(10, 21);
+        for (const char* n : {"MANO", "PENNA", "PENNA2", "GOMMA", "RIEMPI"})
+            QTest::newRow(n) << 2 << 32 << 4;
         for (const char* n : {"TRE", "DUE", "UNO", "VIA", "2MIN", "4MIN", "8MIN"})
-            QTest::newRow(n) << 24 << QPoint(0, 0);
+            QTest::newRow(n) << 2 << 32 << 24;
+        QTest::newRow("gridora.ico") << 1 << 31 << 24;
     }
-    void puntatori()
+    void puntatoriEIcona()
     {
+        QFETCH(int, tipo);
+        QFETCH(int, lato);
         QFETCH(int, bit);
-        QFETCH(QPoint, puntoCaldo);
-        const Dati b(QStringLiteral(":/puntatori/%1.cur").arg(QTest::currentDataTag()));
+        const QString nome = QString::fromLatin1(QTest::currentDataTag());
+        const Dati b(tipo == 1 ? u":/finestra/"_qs + nome : u":/puntatori/%1.cur"_qs.arg(nome));
         QVERIFY(b.size() > 22 + 40);
-        QCOMPARE(b.u16(0), 0u);
-        QCOMPARE(b.u16(2), 2u); // cursor
-        QCOMPARE(b.u16(4), 1u);
-        QCOMPARE(b.u8(6), 32u);
-        QCOMPARE(b.u8(7), 32u);
-        QCOMPARE(b.u8(8), bit == 4 ? 16u : 0u);
-        QCOMPARE(QPoint(int(b.u16(10)), int(b.u16(12))), puntoCaldo);
+        QCOMPARE((QList<quint32>{b.u16(0), b.u16(2), b.u16(4), b.u8(6), b.u8(7), b.u8(8)}),
+                 (QList<quint32>{0, quint32(tipo), 1, quint32(lato), quint32(lato),
+                                 bit == 4 ? 16u : 0u}));
+        if (tipo == 1) // planes and bits, where a cursor has its hot spot
+            QCOMPARE(QPair(b.u16(10), b.u16(12)), QPair(1u, 24u));
         const qsizetype inizio = b.u32(18);
         QCOMPARE(inizio + qsizetype(b.u32(14)), b.size());
-
-        QCOMPARE(b.u32(inizio), 40u);
-        QCOMPARE(b.i32(inizio + 4), 32);
-        QCOMPARE(b.i32(inizio + 8), 64); // colour and mask
-        QCOMPARE(int(b.u16(inizio + 14)), bit);
-        QCOMPARE(b.u32(inizio + 16), 0u);
-        // The palette (4-bit only), 32 rows of colour, 32 rows of mask, each padded to 4 bytes.
-        const qsizetype colori = bit == 4 ? 16 * 4 + 32 * 16 : 32 * 96;
-        QCOMPARE(b.size(), inizio + 40 + colori + 32 * 4);
-    }
-
-    void icona()
-    {
-        const Dati b(QStringLiteral(":/finestra/gridora.ico"));
-        QVERIFY(b.size() > 22 + 40);
-        QCOMPARE(b.u16(2), 1u); // icon
-        QCOMPARE(b.u16(4), 1u);
-        QCOMPARE(b.u8(6), 31u);
-        QCOMPARE(b.u8(7), 31u);
-        QCOMPARE(b.u16(10), 1u);  // planes
-        QCOMPARE(b.u16(12), 24u); // bit count
-        const qsizetype inizio = b.u32(18);
-        QCOMPARE(inizio + qsizetype(b.u32(14)), b.size());
-        QCOMPARE(b.i32(inizio + 4), 31);
-        QCOMPARE(b.i32(inizio + 8), 62);
-        QCOMPARE(b.u16(inizio + 14), 24u);
-        // XOR rows of 93 bytes padded to 96, AND rows of 31 bits padded to 4 bytes.
-        QCOMPARE(b.size(), inizio + 40 + 31 * 96 + 31 * 4);
-        for (qsizetype i = inizio + 40 + 31 * 96; i < b.size(); ++i)
+        QCOMPARE((QList<qint32>{b.i32(inizio), b.i32(inizio + 4), b.i32(inizio + 8),
+                                qint32(b.u16(inizio + 14)), b.i32(inizio + 16)}),
+                 (QList<qint32>{40, lato, 2 * lato, bit, 0})); // colour and mask, uncompressed
+        // The palette (4-bit only), the rows of colour and of mask, each padded to 4 bytes.
+        const qsizetype maschera =
+            inizio + 40 + (bit == 4 ? 16 * 4 : 0) + (lato * bit + 31) / 32 * 4 * lato;
+        QCOMPARE(b.size(), maschera + lato * 4);
+        for (qsizetype i = maschera; tipo == 1 && i < b.size(); ++i)
             QCOMPARE(b.u8(i), 0u); // opaque
     }
 };

@@ -57,10 +57,8 @@ private slots:
     void rifiuti();
     void file();
     void andataERitorno();
-    void nomiSicuri_data();
     void nomiSicuri();
-    void nomiLiberi();
-    void scrittureFallite();
+    void nomiLiberiEScrittureFallite();
 };
 
 void TestFormatoNon::lettura_data()
@@ -223,31 +221,32 @@ void TestFormatoNon::andataERitorno()
     QVERIFY(scriviNon(u"x"_qs, 5, 5, QString(Casa).replace(u'1', u'#')).isEmpty());
 }
 
-void TestFormatoNon::nomiSicuri_data()
-{
-    QTest::addColumn<QString>("nome");
-    QTest::addColumn<QString>("sicuro");
-
-    QTest::newRow("comune") << u"Gatto Nero"_qs << u"Gatto Nero"_qs;
-    QTest::newRow("vietati") << u"a/b\\c:d*e?f\"g<h>i|j\tk"_qs << u"a_b_c_d_e_f_g_h_i_j_k"_qs;
-    QTest::newRow("punti e bianchi") << u" ..Nome. . "_qs << u"Nome"_qs;
-    QTest::newRow("riservato") << u"con"_qs << u"con_"_qs;
-    QTest::newRow("riservato con punto") << u"Lpt1.txt"_qs << u"Lpt1_.txt"_qs;
-    QTest::newRow("non riservato") << u"COM10"_qs << u"COM10"_qs;
-    QTest::newRow("vuoto") << u" .. "_qs << u"Schema"_qs;
-    // 30 thumbs with a skin tone, 8 bytes each: cut after 14 whole ones, never inside one.
-    QTest::newRow("lungo") << QString(u"👍🏽"_qs).repeated(30)
-                           << QString(u"👍🏽"_qs).repeated(14);
-}
-
+// Names made safe for every file system: reserved names and characters, dots and blanks at the
+// ends, and a cut at the byte limit after 14 whole thumbs with a skin tone, never inside one.
 void TestFormatoNon::nomiSicuri()
 {
-    QFETCH(QString, nome);
-    QTEST(nomeFileSicuro(nome), "sicuro");
+    const QString pollice = u"👍🏽"_qs;
+    for (const auto& [nome, sicuro] :
+         {std::pair{u"Gatto Nero"_qs, u"Gatto Nero"_qs},
+          {u"a/b\\c:d*e?f\"g<h>i|j\tk"_qs, u"a_b_c_d_e_f_g_h_i_j_k"_qs},
+          {u" ..Nome. . "_qs, u"Nome"_qs},
+          {u"con"_qs, u"con_"_qs},
+          {u"Lpt1.txt"_qs, u"Lpt1_.txt"_qs},
+          {u"COM10"_qs, u"COM10"_qs},
+          {u" .. "_qs, u"Schema"_qs},
+          {pollice.repeated(30), pollice.repeated(14)}})
+        QCOMPARE(nomeFileSicuro(nome), sicuro);
 }
 
-// Names in use are skipped, whatever is there, and an existing file is never replaced.
-void TestFormatoNon::nomiLiberi()
+QByteArray contenuto(const QString& percorso)
+{
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Names in use are skipped, whatever is there, and an existing file is never replaced. In a
+// folder that cannot exist (its parent is a file) the writes say so and leave nothing.
+void TestFormatoNon::nomiLiberiEScrittureFallite()
 {
     QTemporaryDir dir;
     const QString non = QString::fromLatin1(EstensioneNon);
@@ -257,29 +256,17 @@ void TestFormatoNon::nomiLiberi()
     QCOMPARE(nomeLibero(dir.path(), u"Gatto"_qs, non), u"Gatto (3).non"_qs);
     const QString scritto = scriviFileNuovo(dir.path(), u"Gatto"_qs, non, "nuovo");
     QCOMPARE(scritto, dir.filePath(u"Gatto (3).non"_qs));
-    QFile vecchio(dir.filePath(u"Gatto.non"_qs));
-    QVERIFY(vecchio.open(QIODevice::ReadOnly));
-    QCOMPARE(vecchio.readAll(), QByteArray("vecchio"));
-    QFile nuovo(scritto);
-    QVERIFY(nuovo.open(QIODevice::ReadOnly));
-    QCOMPARE(nuovo.readAll(), QByteArray("nuovo"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 3);
-}
+    QCOMPARE(contenuto(dir.filePath(u"Gatto.non"_qs)), QByteArray("vecchio"));
+    QCOMPARE(contenuto(scritto), QByteArray("nuovo"));
 
-// A folder that cannot exist (its parent is a file): the writes say so and leave nothing.
-void TestFormatoNon::scrittureFallite()
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath(u"file"_qs);
-    QVERIFY(scriviFileAtomico(file, "x"));
-    QString errore;
+    const QString file = dir.filePath(u"Gatto.non"_qs);
+    QString errore, erroreNuovo;
     QVERIFY(!scriviFileAtomico(file + u"/a.non"_qs, "dati", &errore));
-    QVERIFY(!errore.isEmpty());
-    errore.clear();
-    QVERIFY(scriviFileNuovo(file, u"a"_qs, u".non"_qs, "dati", &errore).isEmpty());
-    QVERIFY(!errore.isEmpty());
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList{u"file"_qs});
+    QVERIFY(scriviFileNuovo(file, u"a"_qs, non, "dati", &erroreNuovo).isEmpty());
+    QVERIFY(!errore.isEmpty() && !erroreNuovo.isEmpty());
+    QCOMPARE(QDir(dir.path())
+                 .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+             QStringList({u"Gatto (2).non"_qs, u"Gatto (3).non"_qs, u"Gatto.non"_qs}));
 }
 
 QTEST_GUILESS_MAIN(TestFormatoNon)
