@@ -10,7 +10,6 @@
 #include <QSet>
 #include <QTest>
 #include <optional>
-#include <tuple>
 
 using namespace gridora;
 
@@ -26,70 +25,69 @@ const QString TestoCorretto =
         .join(u'\n') +
     u'\n';
 
+// The smallest of a picture's eight orientations: turned a quarter at a time, then mirrored.
+QString forma(QString pixel, int lato)
+{
+    QString minima = pixel;
+    for (int k = 1; k < 8; ++k) {
+        QString t(pixel.size(), u'0');
+        for (int i = 0; i < pixel.size(); ++i) {
+            const int r = i / lato, c = i % lato;
+            t[k == 4 ? r * lato + lato - 1 - c : c * lato + lato - 1 - r] = pixel[i];
+        }
+        pixel = t;
+        minima = std::min(minima, pixel);
+    }
+    return minima;
+}
+
 } // namespace
 
 class TestCollezione : public QObject {
     Q_OBJECT
 
 private slots:
-    void leggeUnTestoCorretto_data()
-    {
-        QTest::addColumn<QString>("testo");
-        QTest::addColumn<int>("disegni");
-
-        QTest::newRow("due disegni") << TestoCorretto << 2;
-        // Blanks at line ends, Windows line endings, a byte-order mark and a missing final newline
-        // change nothing.
-        QString variato = TestoCorretto;
-        variato.replace(u'\n', QStringLiteral(" \t\r\n")).prepend(QChar(0xFEFF));
-        variato.chop(4);
-        QTest::newRow("spazi, CRLF e BOM") << variato << 2;
-        QTest::newRow("senza disegni") << "// nothing yet\n\n" << 0;
-    }
+    // Blanks at line ends, Windows line endings, a byte-order mark and a missing final newline
+    // change nothing.
     void leggeUnTestoCorretto()
     {
-        QFETCH(QString, testo);
-        QFETCH(int, disegni);
-
-        QString errore = QStringLiteral("not cleared");
-        const QList<VoceCollezione> voci = leggiCollezione(testo, 5, &errore);
-        QVERIFY2(errore.isEmpty(), qPrintable(errore));
-        QCOMPARE(voci.size(), disegni);
-        const QStringList nomi = {"Cuore", "Casa con giardino e forno"};
-        for (qsizetype i = 0; i < voci.size(); ++i) {
-            QCOMPARE(voci[i].nome, nomi[i]);
-            QCOMPARE(voci[i].pixel, pixelDi(i == 0 ? Cuore : Casa));
+        QString variato = TestoCorretto;
+        variato.replace(u'\n', QStringLiteral(" \t\r\n")).prepend(QChar(0xFEFF)).chop(4);
+        for (const QString& testo : {TestoCorretto, variato}) {
+            QString errore = QStringLiteral("not cleared");
+            const QList<VoceCollezione> voci = leggiCollezione(testo, 5, &errore);
+            QVERIFY2(errore.isEmpty(), qPrintable(errore));
+            QCOMPARE(voci.size(), 2);
+            QCOMPARE(voci[0].nome, u"Cuore"_qs);
+            QCOMPARE(voci[0].pixel, pixelDi(Cuore));
+            QCOMPARE(voci[1].nome, u"Casa con giardino e forno"_qs);
+            QCOMPARE(voci[1].pixel, pixelDi(Casa));
         }
+        QString errore;
+        QVERIFY(leggiCollezione(u"// nothing yet\n\n"_qs, 5, &errore).isEmpty() &&
+                errore.isEmpty());
     }
 
     // The first fault refuses the whole text and names its line.
-    void rifiutaTestoMalformato_data()
-    {
-        QTest::addColumn<QString>("testo");
-        QTest::addColumn<int>("rigaErrore");
-
-        const QString cuore = QStringLiteral("Cuore\n.#.#.\n#####\n#####\n.###.\n..#..\n");
-        QTest::newRow("riga corta") << "Cuore\n.#.#.\n####\n#####\n.###.\n..#..\n" << 3;
-        QTest::newRow("carattere estraneo") << "Cuore\n.#.#.\n#####\n##x##\n.###.\n..#..\n" << 4;
-        QTest::newRow("righe mancanti") << "Cuore\n.#.#.\n#####\n\nCasa\n" << 4;
-        QTest::newRow("testo interrotto") << "Cuore\n.#.#.\n#####\n#####" << 4;
-        QTest::newRow("manca la riga vuota") << cuore + "Casa\n" << 7;
-        QTest::newRow("nome minuscolo") << "// one\ncuore\n.#.#.\n" << 2;
-        QTest::newRow("nome troppo lungo")
-            << cuore + "\n" + QString(cuore).replace("Cuore", "Casa con giardino e fornoo") << 8;
-        QTest::newRow("nome ripetuto") << cuore + "\n" + cuore << 8;
-        QTest::newRow("errore dopo disegni buoni")
-            << cuore + "\n" + QString(cuore).replace("Cuore", "Casa").replace(".###.", ".#o#.")
-            << 12;
-    }
     void rifiutaTestoMalformato()
     {
-        QFETCH(QString, testo);
-        QFETCH(int, rigaErrore);
-        QString errore;
-        QVERIFY(leggiCollezione(testo, 5, &errore).isEmpty());
-        const QString attesa = QStringLiteral("riga %1:").arg(rigaErrore);
-        QVERIFY2(errore.startsWith(attesa), qPrintable(errore));
+        const QString cuore = QStringLiteral("Cuore\n.#.#.\n#####\n#####\n.###.\n..#..\n");
+        const QString lungo = QString(cuore).replace("Cuore", "Casa con giardino e fornoo");
+        const QString rotto = QString(cuore).replace("Cuore", "Casa").replace(".###.", ".#o#.");
+        for (const auto& [testo, riga] : std::initializer_list<std::pair<QString, int>>{
+                 {"Cuore\n.#.#.\n####\n#####\n.###.\n..#..\n", 3},  // a short row
+                 {"Cuore\n.#.#.\n#####\n##x##\n.###.\n..#..\n", 4}, // a stray character
+                 {"Cuore\n.#.#.\n#####\n\nCasa\n", 4},              // rows missing
+                 {"Cuore\n.#.#.\n#####\n#####", 4},                 // text cut short
+                 {cuore + "Casa\n", 7},                             // no blank line
+                 {"// one\ncuore\n.#.#.\n", 2},                     // a lower-case name
+                 {cuore + "\n" + lungo, 8},
+                 {cuore + "\n" + cuore, 8},
+                 {cuore + "\n" + rotto, 12}}) {
+            QString errore;
+            QVERIFY(leggiCollezione(testo, 5, &errore).isEmpty());
+            QVERIFY2(errore.startsWith(QStringLiteral("riga %1:").arg(riga)), qPrintable(errore));
+        }
     }
 
     // Names as the editor stores them: only a blank starts a word, and blanks are kept.
@@ -115,49 +113,25 @@ private slots:
         for (const int lato : {5, 10, 15}) {
             const QList<VoceCollezione> voci = gridora::collezioneIniziale(lato);
             QVERIFY2(voci.size() >= 50, qPrintable(QString::number(voci.size())));
-            QSet<QString> disegni;
-            int difficili = 0;
-            int facili = 0;
+            QSet<QString> forme;
+            int difficili = 0, facili = 0;
             for (const VoceCollezione& voce : voci) {
-                QVERIFY2(voce.nome == nomeProprio(voce.nome), qPrintable(voce.nome));
-                QVERIFY2(voce.pixel.contains(u'1'), qPrintable(voce.nome));
-                QVERIFY2(voce.pixel.contains(u'0'), qPrintable(voce.nome));
-                for (const QString& simmetrico : simmetrie(voce.pixel, lato))
-                    QVERIFY2(!disegni.contains(simmetrico), qPrintable(voce.nome));
-                disegni.insert(voce.pixel);
-
                 const SequenzeDisegno indizi =
                     sequenzeDisegno(segniDaPixel(voce.pixel, lato), lato);
                 const std::optional<int> passate = passateLogica(indizi.righe, indizi.colonne);
-                const Unicita esito = contaSoluzioni(voce.pixel, lato).esito;
-                QVERIFY2(esito == Unicita::Unica && (passate || lato == 15), qPrintable(voce.nome));
+                QVERIFY2(voce.nome == nomeProprio(voce.nome) && voce.pixel.contains(u'1') &&
+                             voce.pixel.contains(u'0') &&
+                             !forme.contains(forma(voce.pixel, lato)) &&
+                             contaSoluzioni(voce.pixel, lato).esito == Unicita::Unica &&
+                             (passate || lato == 15),
+                         qPrintable(voce.nome));
+                forme.insert(forma(voce.pixel, lato));
                 difficili += passate.value_or(99) >= 4 ? 1 : 0;
                 facili += passate.value_or(99) <= 2 ? 1 : 0;
             }
-            QVERIFY2(facili > 0, qPrintable(QString::number(lato)));
-            if (lato > 5)
-                QVERIFY2(difficili * 5 >= voci.size(), qPrintable(QString::number(difficili)));
+            QVERIFY2(facili > 0 && (lato == 5 || difficili * 5 >= voci.size()),
+                     qPrintable(QString::number(difficili)));
         }
-    }
-
-private:
-    // A picture in its eight orientations: turned 0, 1, 2 and 3 quarters, each also mirrored.
-    static QList<QString> simmetrie(const QString& pixel, int lato)
-    {
-        QList<QString> tutte;
-        for (int trasformazione = 0; trasformazione < 8; ++trasformazione) {
-            QString t(pixel.size(), u'0');
-            for (int r = 0; r < lato; ++r) {
-                for (int c = 0; c < lato; ++c) {
-                    int rr = r, cc = trasformazione & 4 ? lato - 1 - c : c;
-                    for (int q = 0; q < (trasformazione & 3); ++q)
-                        std::tie(rr, cc) = std::pair{cc, lato - 1 - rr};
-                    t[rr * lato + cc] = pixel.at(r * lato + c);
-                }
-            }
-            tutte.append(t);
-        }
-        return tutte;
     }
 };
 

@@ -3,9 +3,13 @@
 // chunk layouts are checked field by field against the formats the program promises. What they
 // draw and sound like is the generator's (the test risorse_aggiornate compares them with it).
 
+#include "resources/Risorse.h"
+
 #include <QFile>
 #include <QMap>
 #include <QTest>
+
+using gridora::risorse::Tipo;
 
 namespace {
 
@@ -49,6 +53,26 @@ QList<Pezzo> pezzi(const Dati& b, qsizetype* fine)
     return elenco;
 }
 
+// The fields of a one-entry icon or cursor: its directory (reserved, type, count, width,
+// height, colours, and where the image ends against the file's end), then the image header
+// (size, width, height of colour and mask, bits, compression) and the bytes after it.
+QList<qint64> campiIco(const Dati& b)
+{
+    const qsizetype i = b.u32(18);
+    return QList<qint64>() << b.u16(0) << b.u16(2) << b.u16(4) << b.u8(6) << b.u8(7) << b.u8(8)
+                           << i + b.u32(14) - b.size() << b.u32(i) << b.i32(i + 4) << b.i32(i + 8)
+                           << b.u16(i + 14) << b.u32(i + 16) << b.size() - i - 40;
+}
+
+// The same as they must be: a palette for 4 bits only, rows of colour and of mask each padded
+// to 4 bytes.
+QList<qint64> campiAttesi(int tipo, int lato, int bit)
+{
+    const qint64 righe = ((lato * bit + 31) / 32 + (lato + 31) / 32) * 4 * lato;
+    return QList<qint64>() << 0 << tipo << 1 << lato << lato << (bit == 4 ? 16 : 0) << 0 << 40
+                           << lato << 2 * lato << bit << 0 << (bit == 4 ? 16 * 4 : 0) + righe;
+}
+
 } // namespace
 
 class TestFormatiRisorse : public QObject {
@@ -83,7 +107,6 @@ private slots:
         QVERIFY(b.size() > 44);
         QCOMPARE(b.codice(0) + b.codice(8), QByteArray("RIFFWAVE"));
         QCOMPARE(qsizetype(b.u32(4)), b.size() - 8);
-
         qsizetype fine = 0;
         const QList<Pezzo> elenco = pezzi(b, &fine);
         QCOMPARE(fine, b.size()); // the chunks, pad bytes included, fill the file exactly
@@ -93,87 +116,52 @@ private slots:
         QCOMPARE(trovati, ordine);
         const auto pezzo = [&](const char* id) { return elenco.at(ordine.indexOf(id) / 4); };
 
-        const qsizetype f = elenco.at(0).inizio;
-        const quint32 allineamento = quint32(canali * bit / 8);
-        QCOMPARE(int(elenco.at(0).dimensione), byteFmt);
         // PCM, channels, rate, bytes a second, block alignment, bits, and cbSize when present.
-        const QList<quint32> campi{1,
-                                   quint32(canali),
-                                   quint32(frequenza),
-                                   quint32(frequenza) * allineamento,
-                                   allineamento,
-                                   quint32(bit)};
-        QCOMPARE((QList<quint32>{b.u16(f), b.u16(f + 2), b.u32(f + 4), b.u32(f + 8), b.u16(f + 12),
-                                 b.u16(f + 14)}),
-                 campi);
+        const qsizetype f = elenco.at(0).inizio;
+        const quint32 blocco = quint32(canali * bit / 8);
+        QCOMPARE((QList<quint32>{elenco.at(0).dimensione, b.u16(f), b.u16(f + 2), b.u32(f + 4),
+                                 b.u32(f + 8), b.u16(f + 12), b.u16(f + 14)}),
+                 (QList<quint32>{quint32(byteFmt), 1, quint32(canali), quint32(frequenza),
+                                 quint32(frequenza) * blocco, blocco, quint32(bit)}));
         QVERIFY(byteFmt == 16 || b.u16(f + 16) == 0);
         QCOMPARE(int(pezzo("data").dimensione), byteDati);
         if (ordine.contains("fact"))
             QCOMPARE(QPair(pezzo("fact").dimensione, b.u32(pezzo("fact").inizio)),
-                     QPair(4u, quint32(byteDati) / allineamento));
+                     QPair(4u, quint32(byteDati) / blocco));
         if (ordine.contains("LIST"))
             QCOMPARE(b.codice(pezzo("LIST").inizio), QByteArray("INFO"));
     }
 
-    // Every bitmap 24-bit, rows bottom-up, of the size the pictures are made at.
-    void bitmap()
+    // Bitmaps: 24-bit, uncompressed, rows bottom-up, of the size the pictures are made at.
+    // Cursors: 32 pixels, 4-bit but for the countdown's 24-bit ones. The window's icon: 31
+    // pixels, 24-bit, opaque.
+    void bitmapEPuntatori()
     {
-        QMap<QString, QSize> dimensioni{
+        const QMap<QByteArray, QSize> dimensioni{
             {"LOGO", {262, 63}},     {"FACILE", {97, 21}},    {"MEDIO", {97, 21}},
             {"DIFFICILE", {97, 21}}, {"LIBERO", {97, 21}},    {"ICONA", {31, 31}},
             {"INIZIO", {264, 227}},  {"AIUTO", {180, 201}},   {"MOSTRA", {179, 202}},
             {"MOSTRA2", {179, 202}}, {"DISEGNO", {427, 391}}, {"CARICA", {567, 389}},
             {"IMPORTA", {259, 168}}};
-        for (int n = 101; n <= 107; ++n)
-            dimensioni.insert(QString::number(n), {16, 16});
-        for (auto [nome, dimensione] : dimensioni.asKeyValueRange()) {
-            const Dati b(QStringLiteral(":/bitmap/%1.bmp").arg(nome));
-            const qsizetype riga = (dimensione.width() * 3 + 3) & ~3;
-            QVERIFY2(b.size() == 54 + riga * dimensione.height() && b.b.left(2) == "BM" &&
-                         b.u32(2) == b.size() && b.u32(10) == 54 && b.u32(14) == 40 &&
-                         QSize(b.i32(18), b.i32(22)) == dimensione && b.u16(26) == 1 &&
-                         b.u16(28) == 24 && b.u32(30) == 0, // BI_RGB
-                     qPrintable(nome));
+        for (const gridora::risorse::Voce& v : gridora::risorse::tabella()) {
+            const Dati b(QString::fromLatin1(v.file));
+            if (v.tipo == Tipo::Puntatore) {
+                const bool conto = QByteArray("TRE DUE UNO VIA 2MIN 4MIN 8MIN").contains(v.nome);
+                QCOMPARE(campiIco(b), campiAttesi(2, 32, conto ? 24 : 4));
+            }
+            if (v.tipo != Tipo::Bitmap)
+                continue;
+            const QSize d = v.nome ? dimensioni.value(v.nome) : QSize(16, 16);
+            QVERIFY2(b.size() == 54 + ((d.width() * 3 + 3) & ~3) * d.height() &&
+                         b.b.left(2) == "BM" && b.u32(2) == b.size() && b.u32(10) == 54 &&
+                         b.u32(14) == 40 && QSize(b.i32(18), b.i32(22)) == d && b.u16(26) == 1 &&
+                         b.u16(28) == 24 && b.u32(30) == 0,
+                     v.file);
         }
-    }
-
-    // The directory and the image header of each cursor and of the window's icon (31 pixels,
-    // opaque); the mask and the hot spot on the figure are checked on the decoded pointers.
-    void puntatoriEIcona_data()
-    {
-        QTest::addColumn<int>("tipo"); // 2 a cursor, 1 an icon
-        QTest::addColumn<int>("lato");
-        QTest::addColumn<int>("bit");
-        for (const char* n : {"MANO", "PENNA", "PENNA2", "GOMMA", "RIEMPI"})
-            QTest::newRow(n) << 2 << 32 << 4;
-        for (const char* n : {"TRE", "DUE", "UNO", "VIA", "2MIN", "4MIN", "8MIN"})
-            QTest::newRow(n) << 2 << 32 << 24;
-        QTest::newRow("gridora.ico") << 1 << 31 << 24;
-    }
-    void puntatoriEIcona()
-    {
-        QFETCH(int, tipo);
-        QFETCH(int, lato);
-        QFETCH(int, bit);
-        const QString nome = QString::fromLatin1(QTest::currentDataTag());
-        const Dati b(tipo == 1 ? u":/finestra/"_qs + nome : u":/puntatori/%1.cur"_qs.arg(nome));
-        QVERIFY(b.size() > 22 + 40);
-        QCOMPARE((QList<quint32>{b.u16(0), b.u16(2), b.u16(4), b.u8(6), b.u8(7), b.u8(8)}),
-                 (QList<quint32>{0, quint32(tipo), 1, quint32(lato), quint32(lato),
-                                 bit == 4 ? 16u : 0u}));
-        if (tipo == 1) // planes and bits, where a cursor has its hot spot
-            QCOMPARE(QPair(b.u16(10), b.u16(12)), QPair(1u, 24u));
-        const qsizetype inizio = b.u32(18);
-        QCOMPARE(inizio + qsizetype(b.u32(14)), b.size());
-        QCOMPARE((QList<qint32>{b.i32(inizio), b.i32(inizio + 4), b.i32(inizio + 8),
-                                qint32(b.u16(inizio + 14)), b.i32(inizio + 16)}),
-                 (QList<qint32>{40, lato, 2 * lato, bit, 0})); // colour and mask, uncompressed
-        // The palette (4-bit only), the rows of colour and of mask, each padded to 4 bytes.
-        const qsizetype maschera =
-            inizio + 40 + (bit == 4 ? 16 * 4 : 0) + (lato * bit + 31) / 32 * 4 * lato;
-        QCOMPARE(b.size(), maschera + lato * 4);
-        for (qsizetype i = maschera; tipo == 1 && i < b.size(); ++i)
-            QCOMPARE(b.u8(i), 0u); // opaque
+        const Dati icona(QStringLiteral(":/finestra/gridora.ico"));
+        QCOMPARE(campiIco(icona), campiAttesi(1, 31, 24));
+        QCOMPARE(QPair(icona.u16(10), icona.u16(12)), QPair(1u, 24u)); // planes and bits
+        QCOMPARE(icona.b.right(31 * 4), QByteArray(31 * 4, '\0'));     // an opaque mask
     }
 };
 

@@ -53,7 +53,6 @@ class TestFormatoNon : public QObject {
 private slots:
     void lettura_data();
     void lettura();
-    void rifiuti_data();
     void rifiuti();
     void file();
     void andataERitorno();
@@ -128,54 +127,36 @@ void TestFormatoNon::lettura()
     QCOMPARE(riscritto.schema.colonne, s.colonne);
 }
 
-void TestFormatoNon::rifiuti_data()
-{
-    QTest::addColumn<QByteArray>("testo");
-    QTest::addColumn<RifiutoNon>("rifiuto");
-
-    using R = RifiutoNon;
-    QTest::newRow("vuoto") << QByteArray() << R::Malformato;
-    QTest::newRow("righe prima dei lati") << RigheCasa + Lati5 + ColonneCasa << R::Malformato;
-    QTest::newRow("larghezza ripetuta")
-        << Lati5 + "width 5\n" + RigheCasa + ColonneCasa << R::Malformato;
-    QTest::newRow("blocco corto") << Lati5 + ColonneCasa + "rows\n1\n3\n" << R::Malformato;
-    QTest::newRow("senza colonne") << Lati5 + RigheCasa << R::Malformato;
-    QTest::newRow("testo in un indizio")
-        << Lati5 + "rows\n1\n3\n5\n1 1\n3\n" + ColonneCasa << R::Malformato;
-    QTest::newRow("sequenza negativa")
-        << Lati5 + "rows\n1\n3\n5\n-1\n3\n" + ColonneCasa << R::Malformato;
-    QTest::newRow("larghezza non numero")
-        << "width cinque\nheight 5\n" + RigheCasa + ColonneCasa << R::Malformato;
-    QTest::newRow("lato zero") << "width 0\nheight 5\n" + RigheCasa << R::LatoNonValido;
-    QTest::newRow("lato 101") << QByteArray("width 101\nheight 5\n") << R::LatoNonValido;
-    QTest::newRow("lato enorme") << QByteArray("width 99999999999\nheight 5\n")
-                                 << R::NumeroTroppoGrande;
-    QTest::newRow("chiave color") << "color a 000000\n" + Lati5 + RigheCasa + ColonneCasa
-                                  << R::AColori;
-    QTest::newRow("sequenza a colori")
-        << Lati5 + "rows\n1a\n3\n5\n1,1\n3\n" + ColonneCasa << R::AColori;
-    QTest::newRow("sequenza lunga")
-        << Lati5 + "rows\n1\n3,2\n5\n1,1\n3\n" + ColonneCasa << R::SequenzaTroppoLunga;
-    // Runs near the integer limit whose sum would overflow.
-    QTest::newRow("somma oltre int") << Lati5 + "rows\n2147483647,2147483647\n"
-                                     << R::SequenzaTroppoLunga;
-    QTest::newRow("numero oltre int") << Lati5 + "rows\n1\n3\n2147483648\n"
-                                      << R::NumeroTroppoGrande;
-    QTest::newRow("totali diversi") << Lati5 + RigheCasa + "columns\n1\n4\n3,1\n4\n2\n"
-                                    << R::TotaliDiversi;
-    QTest::newRow("nessuna figura")
-        << QByteArray("width 2\nheight 2\nrows\n2\n0\ncolumns\n0\n2\n") << R::NessunaFigura;
-    QTest::newRow("oltre il risolutore") << permutazione(34) << R::NonRisolto;
-    QTest::newRow("40 x 1 senza goal")
-        << "width 40\nheight 1\nrows\n40\ncolumns\n" + ripetute("1\n", 40) << R::NonRisolto;
-    QTest::newRow("troppo grande")
-        << Lati5 + RigheCasa + ColonneCasa + QByteArray(ByteMassimiNon, '\n') << R::TroppoGrande;
-}
-
+// Each refusal with its reason; runs near the integer limit whose sum would overflow; a
+// budget spent before the search ends refuses rather than guesses.
 void TestFormatoNon::rifiuti()
 {
-    QFETCH(QByteArray, testo);
-    QTEST(leggiNon(testo).rifiuto, "rifiuto");
+    using R = RifiutoNon;
+    const QByteArray casa = RigheCasa + ColonneCasa;
+    for (const auto& [testo, rifiuto] : std::initializer_list<std::pair<QByteArray, R>>{
+             {"", R::Malformato},
+             {RigheCasa + Lati5 + ColonneCasa, R::Malformato},
+             {Lati5 + "width 5\n" + casa, R::Malformato},
+             {Lati5 + ColonneCasa + "rows\n1\n3\n", R::Malformato},
+             {Lati5 + RigheCasa, R::Malformato},
+             {Lati5 + "rows\n1\n3\n5\n1 1\n3\n" + ColonneCasa, R::Malformato},
+             {Lati5 + "rows\n1\n3\n5\n-1\n3\n" + ColonneCasa, R::Malformato},
+             {"width cinque\nheight 5\n" + casa, R::Malformato},
+             {"width 0\nheight 5\n" + RigheCasa, R::LatoNonValido},
+             {"width 101\nheight 5\n", R::LatoNonValido},
+             {"width 99999999999\nheight 5\n", R::NumeroTroppoGrande},
+             {"color a 000000\n" + Lati5 + casa, R::AColori},
+             {Lati5 + "rows\n1a\n3\n5\n1,1\n3\n" + ColonneCasa, R::AColori},
+             {Lati5 + "rows\n1\n3,2\n5\n1,1\n3\n" + ColonneCasa, R::SequenzaTroppoLunga},
+             {Lati5 + "rows\n2147483647,2147483647\n", R::SequenzaTroppoLunga},
+             {Lati5 + "rows\n1\n3\n2147483648\n", R::NumeroTroppoGrande},
+             {Lati5 + RigheCasa + "columns\n1\n4\n3,1\n4\n2\n", R::TotaliDiversi},
+             {"width 2\nheight 2\nrows\n2\n0\ncolumns\n0\n2\n", R::NessunaFigura},
+             {permutazione(34), R::NonRisolto},
+             {"width 40\nheight 1\nrows\n40\ncolumns\n" + ripetute("1\n", 40), R::NonRisolto},
+             {Lati5 + casa + QByteArray(ByteMassimiNon, '\n'), R::TroppoGrande}})
+        QVERIFY2(leggiNon(testo).rifiuto == rifiuto, testo.left(60).constData());
+    QCOMPARE(leggiNon(permutazione(5), Budget{1}).rifiuto, RifiutoNon::NonRisolto);
 }
 
 // Files: only regular ones, read without blocking, and the size limit before reading.
@@ -195,8 +176,6 @@ void TestFormatoNon::file()
     QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(ByteMassimiNon + 1));
     f.close();
     QCOMPARE(leggiFileNon(grande).rifiuto, RifiutoNon::TroppoGrande);
-    // Budget spent before the search ends: refused rather than guessed.
-    QCOMPARE(leggiNon(permutazione(5), Budget{1}).rifiuto, RifiutoNon::NonRisolto);
 }
 
 // Every puzzle of the starting collection writes and reads back to the same picture and name;

@@ -42,38 +42,28 @@ class TestIconeTema : public QObject {
     Q_OBJECT
 
 private slots:
-    void grigliaNitida_data()
-    {
-        QTest::addColumn<int>("lato");
-        for (const int lato : {16, 32, 48, 64, 128, 256})
-            QTest::addRow("%dx%d", lato, lato) << lato;
-    }
-
     // Black lines around and between four cells, three white and the lower right one orange,
-    // drawn on whole pixels.
+    // drawn on whole pixels at every size; the 32-pixel icon is the window's own 31-pixel
+    // drawing.
     void grigliaNitida()
     {
-        QFETCH(int, lato);
-        const QImage img(percorso(QStringLiteral("%1x%1/gridorapc.png").arg(lato)));
-        QCOMPARE(img.size(), QSize(lato, lato));
-        for (int i = 0; i < lato; ++i)
-            QVERIFY2(!colori(img, i, false).contains(u'?'), qPrintable(QString::number(i)));
-        // Across the upper and the lower cells, both ways; at most one clear pixel after the grid.
-        const QRegularExpression finale(QStringLiteral("T$"));
-        for (const bool colonna : {false, true}) {
-            QCOMPARE(colori(img, lato / 4, colonna).remove(finale), QStringLiteral("NBNBN"));
-            QCOMPARE(colori(img, 3 * lato / 4, colonna).remove(finale), QStringLiteral("NBNAN"));
+        for (const int lato : {16, 32, 48, 64, 128, 256}) {
+            const QImage img(percorso(QStringLiteral("%1x%1/gridorapc.png").arg(lato)));
+            QCOMPARE(img.size(), QSize(lato, lato));
+            for (int i = 0; i < lato; ++i)
+                QVERIFY2(!colori(img, i, false).contains(u'?'), qPrintable(QString::number(i)));
+            // Across the upper and the lower cells, both ways; at most one clear pixel after it.
+            const QRegularExpression finale(QStringLiteral("T$"));
+            for (const bool colonna : {false, true}) {
+                QCOMPARE(colori(img, lato / 4, colonna).remove(finale), QStringLiteral("NBNBN"));
+                QCOMPARE(colori(img, 3 * lato / 4, colonna).remove(finale),
+                         QStringLiteral("NBNAN"));
+            }
+            QCOMPARE(img.pixel(lato - 2, lato - 2), qRgb(0, 0, 0));
         }
-        QCOMPARE(img.pixel(lato - 2, lato - 2), qRgb(0, 0, 0));
-    }
-
-    // The 32-pixel icon is the window's own 31-pixel drawing.
-    void comeIconaDellaFinestra()
-    {
         const QImage tema(percorso(QStringLiteral("32x32/gridorapc.png")));
-        const QImage finestra = gridora::risorse::immagine(QStringLiteral("ICONA"));
         QCOMPARE(tema.copy(0, 0, 31, 31).convertToFormat(QImage::Format_RGB32),
-                 finestra.convertToFormat(QImage::Format_RGB32));
+                 gridora::risorse::immagine(u"ICONA").convertToFormat(QImage::Format_RGB32));
     }
 
     // The SVG's rectangles, painted in order on whole pixels, give the 256-pixel picture.
@@ -81,8 +71,6 @@ private slots:
     {
         QFile file(percorso(QStringLiteral("scalable/gridorapc.svg")));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QImage grande(percorso(QStringLiteral("256x256/gridorapc.png")));
-
         QImage dipinta(256, 256, QImage::Format_ARGB32);
         dipinta.fill(Qt::transparent);
         QPainter pittore(&dipinta);
@@ -93,15 +81,15 @@ private slots:
             const QXmlStreamAttributes a = xml.attributes();
             if (xml.name() == u"svg")
                 QCOMPARE(a.value("viewBox"), u"0 0 256 256");
-            if (xml.name() != u"rect")
-                continue;
-            pittore.fillRect(QRect(a.value("x").toInt(), a.value("y").toInt(),
-                                   a.value("width").toInt(), a.value("height").toInt()),
-                             QColor(a.value("fill")));
+            if (xml.name() == u"rect")
+                pittore.fillRect(QRect(a.value("x").toInt(), a.value("y").toInt(),
+                                       a.value("width").toInt(), a.value("height").toInt()),
+                                 QColor(a.value("fill")));
         }
         pittore.end();
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-        QCOMPARE(dipinta, grande.convertToFormat(QImage::Format_ARGB32));
+        QCOMPARE(dipinta, QImage(percorso(QStringLiteral("256x256/gridorapc.png")))
+                              .convertToFormat(QImage::Format_ARGB32));
     }
 };
 

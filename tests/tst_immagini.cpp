@@ -16,10 +16,10 @@ using namespace gridora;
 
 namespace {
 
-// The bytes with a little-endian value written at `i`.
-template <typename T> QByteArray con(QByteArray b, qsizetype i, T v)
+// The bytes with a value written at `i`, little-endian or big-endian.
+template <typename T> QByteArray con(QByteArray b, qsizetype i, T v, bool grande = false)
 {
-    qToLittleEndian(v, b.data() + i);
+    grande ? qToBigEndian(v, b.data() + i) : qToLittleEndian(v, b.data() + i);
     return b;
 }
 
@@ -64,27 +64,6 @@ QByteArray icoConMaschera(int bit, int tipo = 1)
         dib + colori +
             QByteArray(reinterpret_cast<const char*>(maschera.constBits()), maschera.sizeInBytes()),
         Lato, bit, tipo);
-}
-
-// The same with a PNG whose header announces the given size.
-QByteArray icoConPngGigante(quint32 larghezza, quint32 altezza)
-{
-    QByteArray png = scritta(disegno(celleDi(5), 5, QSize(16, 16)), "png");
-    const qsizetype ihdr = png.indexOf("IHDR");
-    qToBigEndian(larghezza, png.data() + ihdr + 4);
-    qToBigEndian(altezza, png.data() + ihdr + 8);
-    qToBigEndian(crc32(png.mid(ihdr, 17)), png.data() + ihdr + 17);
-    return icoDi(png, 0);
-}
-
-// Replaces the width and height of a JPEG's frame header (baseline C0, progressive C2).
-QByteArray jpegConDimensioni(QByteArray jpeg, quint16 larghezza, quint16 altezza,
-                             char tipo = '\xC0')
-{
-    const qsizetype sof = jpeg.indexOf(QByteArray("\xFF") + tipo);
-    qToBigEndian(altezza, jpeg.data() + sof + 5);
-    qToBigEndian(larghezza, jpeg.data() + sof + 7);
-    return jpeg;
 }
 
 } // namespace
@@ -226,16 +205,25 @@ private slots:
         // Headers announcing gigantic pictures are refused before anything is decoded.
         riga("gigante.bmp", con<quint32>(con<quint32>(bmp, 18, 100000), 22, 100000),
              DimensioniEccessive);
-        riga("oltre 50 megapixel.jpg", jpegConDimensioni(jpeg, 9000, 6000), DimensioniEccessive);
+        // The frame header's sides (baseline C0, progressive C2).
+        const auto lati = [](const QByteArray& j, quint16 larghezza, quint16 altezza, char sof) {
+            const qsizetype i = j.indexOf(QByteArray("\xFF") + sof);
+            return con(con(j, i + 5, altezza, true), i + 7, larghezza, true);
+        };
+        riga("oltre 50 megapixel.jpg", lati(jpeg, 9000, 6000, '\xC0'), DimensioniEccessive);
         const QByteArray progressivo = scritta(disegno(celleDi(5), 5, {64, 48}), "jpeg", -1, true);
-        riga("progressivo oltre 30 megapixel.jpg",
-             jpegConDimensioni(progressivo, 6000, 6000, '\xC2'), DimensioniEccessive);
+        riga("progressivo oltre 30 megapixel.jpg", lati(progressivo, 6000, 6000, '\xC2'),
+             DimensioniEccessive);
         riga("gigante.gif", con<quint32>(gifDati, 6, 0xFFFFFFFFu), DimensioniEccessive);
         const qsizetype fotogramma = 13 + 768 + 5; // small screen, huge first frame
         riga("fotogramma gigante.gif", con<quint32>(gifDati, fotogramma, 0xFFFFFFFFu),
              DimensioniEccessive);
         // Icons are at most 256 pixels a side, but a PNG inside one may say anything.
-        riga("png gigante.ico", icoConPngGigante(50000, 50000), DimensioniEccessive);
+        QByteArray png = scritta(tinta(Qt::black, {16, 16}), "png");
+        const qsizetype ihdr = png.indexOf("IHDR");
+        png = con(con(png, ihdr + 4, 50000u, true), ihdr + 8, 50000u, true);
+        riga("png gigante.ico", icoDi(con(png, ihdr + 17, crc32(png.mid(ihdr, 17)), true), 0),
+             DimensioniEccessive);
 
         // Metafiles that libwmf turns down: a record longer than the largest announced, a
         // truncated file.

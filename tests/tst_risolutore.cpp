@@ -124,7 +124,8 @@ private slots:
 
     // From the drawing, as the editor asks, and from its clues alone: the drawing alone, or two
     // different pictures that fit the clues, the drawing first when it is given. Line logic alone
-    // finds the single picture too, in one sweep for these, or gives up without a guess.
+    // finds the single picture too, or gives up without a guess. Where a search is needed it
+    // stops at its budget exactly: one examination short gives NonVerificata, never a guess.
     void disegni()
     {
         QFETCH(QStringList, disegno);
@@ -137,18 +138,26 @@ private slots:
         QCOMPARE(logica.esito, passate > 0 ? Unicita::Unica : Unicita::NonVerificata);
         QCOMPARE(logica.prima, passate > 0 ? celle : QString());
         QCOMPARE(passateLogica(i.righe, i.colonne).value_or(0), passate);
-        const EsitoSoluzioni dalDisegno = contaSoluzioni(celle, lato);
-        QCOMPARE(dalDisegno.prima, celle);
-        for (const EsitoSoluzioni& esito : {dalDisegno, contaSoluzioni(i.righe, i.colonne)}) {
+        const std::function<EsitoSoluzioni(int)> verifiche[] = {
+            [&](int esami) { return contaSoluzioni(celle, lato, Budget{esami}); },
+            [&](int esami) { return contaSoluzioni(i.righe, i.colonne, Budget{esami}); }};
+        QCOMPARE(verifiche[0](Budget{}.esamiLinea).prima, celle);
+        for (const auto& verifica : verifiche) {
+            const EsitoSoluzioni esito = verifica(Budget{}.esamiLinea);
             QCOMPARE(esito.esito, atteso);
-            if (atteso == Unicita::Unica) {
-                QCOMPARE(esito.prima, celle);
-                QVERIFY(esito.seconda.isEmpty());
-                continue;
-            }
             QVERIFY(rispetta(esito.prima, i));
-            QVERIFY(rispetta(esito.seconda, i));
-            QVERIFY(esito.prima != esito.seconda);
+            if (atteso == Unicita::Unica)
+                QVERIFY(esito.prima == celle && esito.seconda.isEmpty());
+            else
+                QVERIFY(rispetta(esito.seconda, i) && esito.seconda != esito.prima);
+            const int necessari = esito.esamiLinea;
+            for (int esami : {0, 1, necessari / 2, necessari - 1, necessari}) {
+                if (passate > 0 || lato < 15)
+                    break;
+                const EsitoSoluzioni ridotto = verifica(esami);
+                QVERIFY(necessari > 100 && ridotto.esamiLinea <= esami);
+                QCOMPARE(ridotto.esito, esami < necessari ? Unicita::NonVerificata : atteso);
+            }
         }
     }
 
@@ -241,37 +250,6 @@ private slots:
         }
         for (const int n : perEsito) // the cases cover every outcome
             QVERIFY(n > 50);
-    }
-
-    // The search stops at its budget, exactly: one examination short of what the answer takes
-    // gives NonVerificata, never a guess at the answer, from the drawing as from the clues.
-    void budget_data()
-    {
-        QTest::addColumn<QStringList>("disegno");
-        QTest::addColumn<Unicita>("atteso");
-        QTest::newRow("unico") << unica15 << Unicita::Unica;
-        QTest::newRow("ambiguo") << ambiguo15 << Unicita::PiuDiUna;
-    }
-
-    void budget()
-    {
-        QFETCH(QStringList, disegno);
-        QFETCH(Unicita, atteso);
-        const QString celle = pixelDi(disegno);
-        const SequenzeDisegno i = indizi(celle, 15);
-        const std::function<EsitoSoluzioni(int)> verifiche[] = {
-            [&](int esami) { return contaSoluzioni(celle, 15, Budget{esami}); },
-            [&](int esami) { return contaSoluzioni(i.righe, i.colonne, Budget{esami}); },
-        };
-        for (const auto& verifica : verifiche) {
-            const int necessari = verifica(Budget{}.esamiLinea).esamiLinea;
-            QVERIFY(necessari > 100);
-            for (const int esami : {0, 1, necessari / 2, necessari - 1, necessari, necessari + 1}) {
-                const EsitoSoluzioni esito = verifica(esami);
-                QVERIFY(esito.esito == (esami < necessari ? Unicita::NonVerificata : atteso));
-                QVERIFY(esito.esamiLinea <= esami);
-            }
-        }
     }
 };
 

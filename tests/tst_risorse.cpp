@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QMap>
 #include <QTest>
 
 using namespace gridora;
@@ -21,43 +22,30 @@ private slots:
     // mask applied (transparent around the figure, opaque on it and at a hot spot inside it).
     void ogniVoceSiCarica()
     {
-        int bitmap = 0, puntatori = 0, suoni = 0;
+        QMap<Tipo, int> perTipo;
         for (const risorse::Voce& voce : risorse::tabella()) {
-            switch (voce.tipo) {
-            case Tipo::Bitmap: {
+            ++perTipo[voce.tipo];
+            if (voce.tipo == Tipo::Suono)
+                QVERIFY2(risorse::suono(voce.numero).startsWith("RIFF"), voce.file);
+            if (voce.tipo == Tipo::Bitmap) {
                 const QImage nostra = voce.nome ? risorse::immagine(QString::fromLatin1(voce.nome))
                                                 : risorse::immagine(voce.numero);
-                const QImage qt =
-                    QImage(QString::fromLatin1(voce.file), "BMP").convertToFormat(nostra.format());
-                QVERIFY2(!qt.isNull() && nostra == qt, voce.file);
-                ++bitmap;
-                break;
+                const QImage qt = QImage(QString::fromLatin1(voce.file), "BMP");
+                QVERIFY2(!qt.isNull() && nostra == qt.convertToFormat(nostra.format()), voce.file);
             }
-            case Tipo::Puntatore: {
-                const auto p = risorse::immaginePuntatore(QString::fromLatin1(voce.nome));
-                QVERIFY2(!p.immagine.isNull(), voce.file);
-                QCOMPARE(p.puntoCaldo, voce.puntoCaldo); // the file agrees with the table
-                int trasparenti = 0;
-                for (int y = 0; y < 32; ++y) {
-                    for (int x = 0; x < 32; ++x)
-                        trasparenti += qAlpha(p.immagine.pixel(x, y)) == 0;
-                }
-                QVERIFY2(trasparenti > 100 && trasparenti < 32 * 32 - 30, voce.file);
-                // A hand's or a pen's tip is on its figure; the 24-bit ones' corner is clear.
-                QVERIFY2((qAlpha(p.immagine.pixel(p.puntoCaldo)) == 255) != p.puntoCaldo.isNull(),
-                         voce.file);
-                ++puntatori;
-                break;
-            }
-            case Tipo::Suono:
-                QVERIFY2(risorse::suono(voce.numero).startsWith("RIFF"), voce.file);
-                ++suoni;
-                break;
-            }
+            if (voce.tipo != Tipo::Puntatore)
+                continue;
+            const auto p = risorse::immaginePuntatore(QString::fromLatin1(voce.nome));
+            QCOMPARE(p.puntoCaldo, voce.puntoCaldo); // the file agrees with the table
+            int trasparenti = 0;
+            for (int i = 0; i < 32 * 32; ++i)
+                trasparenti += qAlpha(p.immagine.pixel(i % 32, i / 32)) == 0;
+            // A hand's or a pen's tip is on its figure; the 24-bit ones' corner is clear.
+            QVERIFY2(trasparenti > 100 && trasparenti < 32 * 32 - 30 &&
+                         (qAlpha(p.immagine.pixel(p.puntoCaldo)) == 255) != p.puntoCaldo.isNull(),
+                     voce.file);
         }
-        QCOMPARE(bitmap, 20);
-        QCOMPARE(puntatori, 12);
-        QCOMPARE(suoni, 7);
+        QCOMPARE(perTipo.values(), (QList<int>{20, 12, 7}));
 
         const QImage icona = risorse::icona().pixmap(QSize(31, 31)).toImage();
         const QImage qt = QImage(QStringLiteral(":/finestra/gridora.ico"), "ICO");
@@ -67,7 +55,8 @@ private slots:
         QCOMPARE(risorse::pulsanteRecord().size(), QSize(130, 212)); // a JPEG
     }
 
-    void ricercaPerNome()
+    // Names match without regard to case, within their own kind; the embedded font is there.
+    void ricercaPerNomeECaratteri()
     {
         QVERIFY(risorse::trova(Tipo::Puntatore, u"mano"));
         QVERIFY(!risorse::trova(Tipo::Bitmap, u"MANO")); // a pointer, not a bitmap
@@ -75,14 +64,10 @@ private slots:
         const auto cursore = risorse::puntatore(u"penna");
         QCOMPARE(cursore.hotSpot(), QPoint(2, 3));
         QCOMPARE(cursore.pixmap().size(), QSize(32, 32));
-    }
-
-    void caratteri()
-    {
         const QString famiglia = risorse::famigliaCaratteri();
         QCOMPARE(famiglia, QStringLiteral("Liberation Sans"));
-        QVERIFY(QFontDatabase::families().contains(famiglia));
-        QVERIFY(QFontDatabase::isScalable(famiglia));
+        QVERIFY(QFontDatabase::families().contains(famiglia) &&
+                QFontDatabase::isScalable(famiglia));
     }
 };
 
