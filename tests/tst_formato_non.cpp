@@ -68,11 +68,11 @@ void TestFormatoNon::lettura_data()
     QTest::addColumn<QString>("pixel"); // empty: any picture that fits the clues
     QTest::addColumn<Unicita>("unicita");
     QTest::addColumn<bool>("dalGoal");
+    const QByteArray casa = Lati5 + RigheCasa + ColonneCasa;
 
     const QByteArray goal = "goal \"" + Casa.toLatin1() + "\"\n";
     QTest::newRow("goal tra virgolette")
-        << "title \"Casa\"\n" + Lati5 + RigheCasa + ColonneCasa + goal << "Casa" << 5 << Casa
-        << Unicita::Unica << true;
+        << "title \"Casa\"\n" + casa + goal << "Casa" << 5 << Casa << Unicita::Unica << true;
     QTest::newRow("colonne prima, chiavi ignote")
         << "catalogue \"12\"\nby \"A\"\nlicense\n" + Lati5 + "copyright \"x\"\n" + ColonneCasa +
                "\n\nrows\n1\n3\n5\n1, 1\n3\ngoal " + Casa.toLatin1() + "\nfoo bar\n"
@@ -81,19 +81,17 @@ void TestFormatoNon::lettura_data()
         << QByteArray("TITLE Casa di \"Anna\"\r\n" + Lati5 + RigheCasa + ColonneCasa)
                .replace("\n", "\r\n")
         << "Casa di \"Anna\"" << 5 << Casa << Unicita::Unica << false;
-    QTest::newRow("goal contraddetto")
-        << Lati5 + RigheCasa + ColonneCasa + "goal \"" + QByteArray(25, '1') + "\"\n"
-        << "" << 5 << Casa << Unicita::Unica << false;
-    QTest::newRow("goal di lunghezza sbagliata")
-        << Lati5 + RigheCasa + ColonneCasa + "goal \"0101\"\n"
-        << "" << 5 << Casa << Unicita::Unica << false;
+    QTest::newRow("goal contraddetto") << casa + "goal \"" + QByteArray(25, '1') + "\"\n"
+                                       << "" << 5 << Casa << Unicita::Unica << false;
+    QTest::newRow("goal di lunghezza sbagliata") << casa + "goal \"0101\"\n"
+                                                 << "" << 5 << Casa << Unicita::Unica << false;
     // Empty lines written "0", left empty, or "0,0"; a blank line counts inside a block.
     QTest::newRow("righe vuote, rettangolo")
         << QByteArray("width 4\nheight 3\nrows\n0\n\n1,0,2\ncolumns\n1\n0,0\n1\n1\n") << "" << 4
         << u"0000000010110"_qs.first(12) << Unicita::Unica << false;
     QTest::newRow("entità") << "\xEF\xBB\xBFtitle \" Caff&egrave; &lt;&#233;&#xE8;&gt; &amp;amp; "
                                "&ordm; &#0; \xC3\xA8 &copy;\"\n" +
-                                   Lati5 + RigheCasa + ColonneCasa
+                                   casa
                             << u"Caffè <éè> &amp; &ordm; \uFFFD è ©"_qs << 5 << Casa
                             << Unicita::Unica << false;
     QTest::newRow("più figure") << QByteArray("width 2\nheight 2\nrows\n1\n1\ncolumns\n1\n1\n")
@@ -187,10 +185,9 @@ void TestFormatoNon::andataERitorno()
         QVERIFY(!voci.isEmpty());
         for (const VoceCollezione& voce : voci) {
             const EsitoNon esito = leggiNon(scriviNon(voce.nome, lato, lato, voce.pixel));
-            QVERIFY2(esito.ok(), qPrintable(voce.nome));
-            QCOMPARE(esito.schema.titolo, voce.nome);
-            QCOMPARE(esito.schema.pixel, voce.pixel);
-            QCOMPARE(esito.schema.unicita, Unicita::Unica);
+            QVERIFY2(esito.ok() && esito.schema.titolo == voce.nome &&
+                         esito.schema.pixel == voce.pixel && esito.schema.unicita == Unicita::Unica,
+                     qPrintable(voce.nome));
         }
     }
     const QString strano = u"A & B \"c\" <d> &amp; è"_qs;
