@@ -32,8 +32,7 @@ struct Sessione {
     {
         clicca(banco.inizio->Libero);
         editor = qobject_cast<Gridora*>(banco.inizio->figlia());
-        Q_ASSERT(editor);
-        const bool esposta = QTest::qWaitForWindowExposed(editor);
+        const bool esposta = editor && QTest::qWaitForWindowExposed(editor);
         Q_ASSERT(esposta);
     }
     ~Sessione() { delete editor; }
@@ -101,31 +100,35 @@ struct Sessione {
     QString segni() const
     {
         QString testo;
-        const DisegnoEditor& d = editor->disegno();
-        for (int k = 0; k < d.lato() * d.lato(); ++k)
-            testo += QStringLiteral(".#x").at(d.segni()[k]);
-        return testo;
+        for (const int segno : editor->disegno().segni())
+            testo += QStringLiteral(".#x").at(segno);
+        return testo.left(editor->lato() * editor->lato());
     }
     // The board, the clues and the preview show the drawing as it now is.
     bool mostraIlDisegno() const
     {
         const DisegnoEditor& d = editor->disegno();
         const Indizi indizi = d.indizi();
-        for (int r = 0; r < d.lato(); ++r) {
+        for (int k = 0; k < d.lato() * d.lato(); ++k) {
+            const int r = k / d.lato(), colonna = k % d.lato();
+            const Segno segno = d.segno(r, colonna);
             if (tavoliere().indizioRiga(r) != indizi.righe[r] ||
-                tavoliere().indizioColonna(r) != indizi.colonne[r])
+                tavoliere().indizioColonna(r) != indizi.colonne[r] ||
+                tavoliere().immagine(r, colonna) !=
+                    immagineCella(segno, tonalita(indiceVideo(r, colonna))) ||
+                c().anteprima->nero(k) != (segno == Pieno))
                 return false;
-            for (int colonna = 0; colonna < d.lato(); ++colonna) {
-                const Segno segno = d.segno(r, colonna);
-                const int tono = tonalita(indiceVideo(r, colonna));
-                if (tavoliere().immagine(r, colonna) != immagineCella(segno, tono) ||
-                    c().anteprima->nero(indiceLogico(r, colonna, d.lato())) != (segno == Pieno))
-                    return false;
-            }
         }
         return true;
     }
     QList<Disegno> righe() const { return banco.archivio.elenco(5).valore; }
+    QStringList nomi() const
+    {
+        QStringList n;
+        for (const Disegno& d : righe())
+            n << d.nome;
+        return n;
+    }
     const QStringList& domande() const { return banco.messaggi.domande; }
     const QStringList& avvisi() const { return banco.messaggi.avvisi; }
 };

@@ -1,14 +1,12 @@
-// Whole editor sessions through the real windows: the opening, the label-buttons under
-// the pointer, saving, the list, modifying and deleting, writes the database refuses, and the
-// list's exports to files.
+// Whole editor sessions through the real windows: the opening, the label-buttons under the
+// pointer, saving, the list, modifying and deleting, writes the database refuses, and the list's
+// exports to files.
 
 #include "SessioneEditor.h"
 #include "model/EvidenziaColonna.h"
 #include "model/FormatoNon.h"
-#include "resources/Risorse.h"
 
 #include <QDir>
-#include <QGroupBox>
 #include <QMenu>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -18,8 +16,6 @@ using namespace gridora;
 
 namespace {
 
-// The clues of two cells on a diagonal also fit the other diagonal.
-const QStringList Diagonale = {"#....", ".#...", ".....", ".....", "....."};
 const QString PiuSoluzioni =
     QStringLiteral("Attenzione: questi indizi hanno più di una soluzione.\n");
 
@@ -35,20 +31,12 @@ struct AltroProgramma {
     ~AltroProgramma() { QSqlDatabase::removeDatabase("altro"); } // closes it
 };
 
-QStringList nomi(const QList<Disegno>& righe)
-{
-    QStringList n;
-    for (const Disegno& d : righe)
-        n << d.nome;
-    return n;
-}
-
 // The file dialogs answered by the test: they note what they were asked and give what it set.
 struct DialoghiFinti : DialoghiFile {
-    QString fileDaSalvare(QWidget*, const QString& titolo, const QString& proposto,
+    QString fileDaSalvare(QWidget*, const QString& t, const QString& proposto,
                           const QString& filtro) override
     {
-        richieste << titolo + QStringLiteral(": ") + QFileInfo(proposto).fileName() + u' ' + filtro;
+        richieste << t + QStringLiteral(": ") + QFileInfo(proposto).fileName() + u' ' + filtro;
         return file;
     }
     QString cartella(QWidget*, const QString& titolo, const QString&) override
@@ -56,8 +44,7 @@ struct DialoghiFinti : DialoghiFile {
         richieste << titolo;
         return dir;
     }
-    QString file;
-    QString dir;
+    QString file, dir;
     QStringList richieste;
 };
 
@@ -69,21 +56,15 @@ void esportaDaMenu(Sessione& s, int riga, int voce)
     clicca(s.editor, lista->viewport()->mapTo(s.editor, r.center()), Qt::RightButton);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY(menu && QTest::qWaitForWindowExposed(menu));
-    QStringList voci;
-    for (const QAction* azione : menu->actions())
-        voci << azione->text();
-    QCOMPARE(voci, (QStringList{"Esporta schema...", "Esporta tutti..."}));
     const QPoint punto = menu->actionGeometry(menu->actions()[voce]).center();
     QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {}, punto);
-    QVERIFY(!menu->isVisible());
 }
 
 // The title and the picture a written file reads back to.
 QString rilettura(const QString& percorso)
 {
     const EsitoNon letto = leggiFileNon(percorso);
-    return letto.ok() ? letto.schema.titolo + u' ' + letto.schema.pixel
-                      : QStringLiteral("rifiutato");
+    return letto.ok() ? letto.schema.titolo + u' ' + letto.schema.pixel : QStringLiteral("no");
 }
 
 } // namespace
@@ -92,70 +73,68 @@ class TestEditor : public QObject {
     Q_OBJECT
 
 private slots:
-    void apertura()
+    // The editor waits with nothing running. The big repeat of a column's clue follows the
+    // pointer over the board and its column; the label-button under the pointer alone is pink.
+    void aperturaEPuntatore()
     {
         Sessione s;
         const auto& c = s.c();
-        QCOMPARE(s.editor->windowTitle(), QStringLiteral("Crea Schermo Gridora"));
-        QCOMPARE(s.editor->size(), QSize(px(6360), px(5385)));
-        QVERIFY(!c.Lista->isVisible() && c.Option1[0]->isChecked());
-        QVERIFY(!c.ModF->isEnabled() && !c.DelF->isEnabled());
+        QVERIFY(!c.Lista->isVisible() && !c.ModF->isEnabled() && !c.DelF->isEnabled());
         QVERIFY(s.tavoliere().cellaAbilitata(4, 4) && !s.tavoliere().cellaAbilitata(5, 0));
         QVERIFY(stessoPuntatore(s.tavoliere().puntatoreCella(2, 3), "PENNA"));
         for (const QTimer* timer : s.editor->findChildren<QTimer*>())
-            QVERIFY(!timer->isActive()); // nothing runs while the editor waits
-        QVERIFY(!s.banco.inizio->isVisible());
-    }
-
-    // The big repeat of a column's clue, and the label-buttons under the pointer.
-    void puntatoreSopraIControlli()
-    {
-        Sessione s;
-        s.disegna({"#....", ".....", "#....", ".....", "#...."});
-        const auto& c = s.c();
-        const QString ripetuta = evidenziaColonna({1, 1, 1}).testo;
+            QVERIFY(!timer->isActive());
+        s.disegna({"#....", ".....", "#...."});
+        const QString ripetuta = evidenziaColonna({1, 1}).testo;
         muovi(s.editor, s.cella(3, 0));
         QCOMPARE(c.hlp2->caption(), ripetuta);
-        muovi(s.editor, s.tavoliere().rettangoloIndizioRiga(0).center());
-        QVERIFY(c.hlp2->caption().isEmpty());
-        muovi(s.editor, s.tavoliere().rettangoloIndizioColonna(0).center());
-        QCOMPARE(c.hlp2->caption(), ripetuta);
-
         const QColor rosa(0xFF, 0xC0, 0xC0), bianco(Qt::white);
         muovi(s.editor, centroInFinestra(c.SalvaF));
         muovi(s.editor, centroInFinestra(c.ClearF));
-        QCOMPARE(c.ClearF->sfondo(), rosa);
-        QCOMPARE(c.SalvaF->sfondo(), bianco);
-        QVERIFY(stessoPuntatore(c.ClearF->cursor(), "MANO"));
-        QVERIFY(stessoPuntatore(c.Frame1->cursor(), "MANO"));
-        // A disabled button and the free part of the column: all white, the repeat stays.
-        muovi(s.editor, centroInFinestra(c.DelF));
+        QVERIFY(c.ClearF->sfondo() == rosa && c.SalvaF->sfondo() == bianco);
+        muovi(s.editor, centroInFinestra(c.DelF)); // disabled
         QCOMPARE(c.ClearF->sfondo(), bianco);
         muovi(s.editor, centroInFinestra(c.ImportaF));
-        muovi(s.editor, c.mappa->mapTo(s.editor, QPoint(10, px(4800))));
-        QCOMPARE(c.ImportaF->sfondo(), bianco);
+        muovi(s.editor, c.mappa->mapTo(s.editor, QPoint(10, px(4800)))); // the column's free part
+        QVERIFY(c.ImportaF->sfondo() == bianco && c.hlp2->caption() == ripetuta);
+        muovi(s.editor, QPoint(px(5150), px(5200))); // the window itself
+        QVERIFY(c.hlp2->caption().isEmpty());
+        muovi(s.editor, s.tavoliere().rettangoloIndizioColonna(0).center());
         QCOMPARE(c.hlp2->caption(), ripetuta);
-        // The window itself also empties the repeat.
-        muovi(s.editor, QPoint(px(5150), px(5200)));
+        muovi(s.editor, s.tavoliere().rettangoloIndizioRiga(0).center());
         QVERIFY(c.hlp2->caption().isEmpty());
     }
 
-    // A typed name without its outer blanks, in proper case, of at most 25 characters as a person
-    // sees them (an emoji whole); without one "Gridora-" and the count of the last size choice,
-    // or the next free number; clues that fit more than one picture
-    // bring a warning line, and the drawing may still be stored; "No" stores nothing. A save starts
-    // a new history.
+    // The name (in other capitals, with outer blanks), the drawing (a cross makes no difference)
+    // or both already stored: nothing is stored, nothing asked, the name box keeps what was typed.
+    // Otherwise a typed name without its outer blanks, in proper case, of at most 25 characters
+    // as a person sees them (an emoji whole); without one "Gridora-" and the first free number
+    // from the count of the side; clues that fit more than one picture bring a warning line; "No"
+    // stores nothing. A save empties the board and starts a new history.
     void salvataggio()
     {
-        Sessione s({Punto, {"GRIDORA-2", Diagonale}});
-        s.disegna(Bandiera.righe);
+        Sessione s({Punto, {"GRIDORA-3", {"#....", ".#..."}}, Bandiera});
+        const QStringList titoli = {"NOME PRESENTE", "DISEGNO PRESENTE", "RECORD DOPPIONE"};
+        const QList<std::pair<QStringList, QString>> doppioni = {
+            {Croce5.righe, "bandiera"}, {Punto.righe, "Nuovo"}, {Punto.righe, "  PUNTO "}};
+        for (const auto& [disegno, nome] : doppioni) {
+            clicca(s.c().ClearF);
+            s.disegna(disegno);
+            s.clic(4, 4, Qt::RightButton);
+            s.scrivi(nome);
+            clicca(s.c().SalvaF);
+            QCOMPARE(s.c().Nome->text(), nome);
+            QCOMPARE(s.avvisi().last().section(u':', 0, 0), titoli[s.avvisi().size() - 1]);
+        }
+        QVERIFY(s.domande().isEmpty());
+        clicca(s.c().ClearF);
+        s.disegna(Croce5.righe);
         s.scrivi(QStringLiteral(" gatto nero  "));
         clicca(s.c().SalvaF);
-        QCOMPARE(s.avvisi(), QStringList{"GridoraPC: Disegno Salvato"});
-        QVERIFY(s.c().Nome->text().isEmpty());
+        QCOMPARE(s.avvisi().last(), QStringLiteral("GridoraPC: Disegno Salvato"));
         s.tasto(Qt::Key_Tab);
-        s.annulla(); // the emptied board starts a new history
-        QCOMPARE(s.pixel(), QString(25, u'0'));
+        s.annulla();
+        QVERIFY(s.pixel() == QString(25, u'0') && s.c().Nome->text().isEmpty());
 
         s.disegna({".#...", "#...."}); // the other diagonal
         clicca(s.c().SalvaF);
@@ -166,95 +145,51 @@ private slots:
         clicca(s.c().SalvaF);
         QCOMPARE(s.domande(),
                  (QStringList{"Salvo come: GATTO NERO: Sei sicuro?",
-                              "Salvo come: GRIDORA-3: " + PiuSoluzioni + "Sei sicuro?",
+                              "Salvo come: GRIDORA-4: " + PiuSoluzioni + "Sei sicuro?",
                               "Salvo come: " + QString(24, u'N') + faccina + ": Sei sicuro?"}));
-        QVERIFY(s.c().Nome->text().isEmpty());
-        QCOMPARE(s.editor->disegno().segno(1, 0), Pieno); // the drawing stays
-
-        const QList<Disegno> righe = s.righe();
-        QCOMPARE(nomi(righe), (QStringList{"Punto", "GRIDORA-2", "Gatto Nero", "Gridora-3"}));
-        QCOMPARE(righe[2].pixel, pixelDi(Bandiera.righe));
-        QCOMPARE(righe[2].griglia, QStringLiteral("5"));
+        QVERIFY(s.c().Nome->text().isEmpty() && s.editor->disegno().segno(1, 0) == Pieno);
+        QCOMPARE(s.nomi(),
+                 (QStringList{"Punto", "GRIDORA-3", "Bandiera", "Gatto Nero", "Gridora-4"}));
+        QCOMPARE(s.righe()[3].pixel, pixelDi(Croce5.righe));
     }
 
-    // The name (in other capitals, with outer blanks), the drawing (a cross makes no difference)
-    // or both already stored: nothing is stored, nothing asked, and the name box keeps what was
-    // typed.
-    void doppioni()
-    {
-        Sessione s;
-        s.disegna(Croce5.righe);
-        s.scrivi(QStringLiteral("bandiera"));
-        clicca(s.c().SalvaF);
-        QCOMPARE(s.c().Nome->text(), QStringLiteral("bandiera"));
-        clicca(s.c().ClearF);
-        s.disegna(Punto.righe);
-        s.clic(4, 4, Qt::RightButton);
-        s.scrivi(QStringLiteral("Nuovo"));
-        clicca(s.c().SalvaF);
-        QCOMPARE(s.c().Nome->text(), QStringLiteral("Nuovo"));
-        s.scrivi(QStringLiteral("  PUNTO "));
-        clicca(s.c().SalvaF);
-        QCOMPARE(s.c().Nome->text(), QStringLiteral("  PUNTO "));
-        QCOMPARE(s.avvisi(),
-                 (QStringList{"NOME PRESENTE: Esiste già un disegno con questo nome\nInserire un "
-                              "nuovo nome.",
-                              "DISEGNO PRESENTE: Esiste già un disegno uguale a questo.\nCambiare "
-                              "qualche Pixel.",
-                              "RECORD DOPPIONE: Esiste già un disegno con questo nome e pixel.\n"
-                              "Inserire un nuovo nome e immagine diversa."}));
-        QVERIFY(s.domande().isEmpty());
-        QCOMPARE(s.righe().size(), 2);
-    }
-
-    // "Carica": the widened window with the list and the first puzzle, and a new history; a step
-    // through the list; "Modifica Record" following the name box; back to drawing by the name box.
+    // "Carica": the widened window with the list and the first puzzle, its empty lines crossed,
+    // and a new history; a step through the list; "Modifica Record" following the name box; back
+    // to drawing once neither the name nor the drawing is the selected puzzle's.
     void caricaEScorri()
     {
         Sessione s;
         const auto& c = s.c();
-        const QRect mappa = c.mappa->geometry();
         s.clic(3, 4);
         clicca(c.CaricaF);
         QCOMPARE(s.editor->windowTitle(), QStringLiteral("Schermo Gridora"));
-        QCOMPARE(s.editor->width(), px(8445));
-        QVERIFY(c.Lista->isVisible());
-        QCOMPARE(c.Lista->geometry(), rettangoloTwips(6360, 240, 1935, 4545));
-        QCOMPARE(c.mappa->geometry(), mappa); // nothing else moves
-        QCOMPARE(c.Lista->model()->rowCount(), 2);
+        QVERIFY(c.Lista->isVisible() && c.Lista->model()->rowCount() == 2);
         QCOMPARE(c.Nome->text(), QStringLiteral("Bandiera"));
-        s.annulla(); // a new history: the click before is gone
-        // The empty column and row, crossed.
+        s.annulla(); // the click before is gone
         QCOMPARE(s.segni(), QStringLiteral(".#..x.#..x####x.#..xxxxxx"));
-        QVERIFY(s.mostraIlDisegno());
-        QVERIFY(!c.ModF->isEnabled() && c.DelF->isEnabled());
+        QVERIFY(s.mostraIlDisegno() && !c.ModF->isEnabled() && c.DelF->isEnabled());
 
         s.scegliInLista(1);
-        QCOMPARE(c.Nome->text(), QStringLiteral("Punto"));
-        QCOMPARE(s.pixel(), pixelDi(Punto.righe));
+        QVERIFY(c.Nome->text() == "Punto" && s.pixel() == pixelDi(Punto.righe));
         QVERIFY(!c.ModF->isEnabled());
         s.scrivi(QStringLiteral("Bandiera")); // the drawing is still Punto's
-        QVERIFY(s.editor->modoLista());
-        QVERIFY(c.ModF->isEnabled());
+        QVERIFY(s.editor->modoLista() && c.ModF->isEnabled());
         s.clic(2, 2); // clears the cross of the empty row, then fills
         s.clic(2, 2); // the name is still Bandiera's
         QVERIFY(s.editor->modoLista());
         s.tasto(Qt::Key_End); // the clicks on the board left the keys in the name box
         s.tasto(Qt::Key_Backspace);
-        QVERIFY(!s.editor->modoLista());
+        QVERIFY(!s.editor->modoLista() && !c.Lista->isVisible() && !c.DelF->isEnabled());
         QCOMPARE(s.editor->windowTitle(), QStringLiteral("Crea Schermo Gridora"));
-        QVERIFY(!c.Lista->isVisible() && !c.ModF->isEnabled() && !c.DelF->isEnabled());
         QCOMPARE(s.editor->disegno().segno(2, 2), Pieno); // the drawing stays
         QVERIFY(s.avvisi().isEmpty());
     }
 
     // Three puzzles share a name. The modification changes the selected row only, keeps its
-    // records and shows it again at its position; the name loses its outer blanks, and a name box
-    // of blanks keeps the stored name; "No" shows it again as stored. Clues that fit more than
-    // one picture bring a warning line. An empty drawing is never stored. The deletion removes
-    // the selected row only, "No" changes nothing; after the last puzzle the editor draws on an
-    // empty board with no message.
-    void modificaEdElimina()
+    // records and shows it again at its position; the name loses its outer blanks, a name box of
+    // blanks keeps the stored name; "No" shows it again as stored. An empty drawing is never
+    // stored.
+    void modifica()
     {
         Sessione s(
             {{"Gemelli", Bandiera.righe}, {"Gemelli", Punto.righe}, {"Gemelli", Croce5.righe}});
@@ -265,34 +200,27 @@ private slots:
         s.scrivi(QStringLiteral(" gemello minore ")); // first, while the drawing is stored
         s.clic(0, 1); // clears the cross of the empty column, then fills
         s.clic(0, 1);
-        QVERIFY(c.ModF->isEnabled());
         clicca(c.ModF);
-        QStringList nuovo = Punto.righe;
-        nuovo[0][1] = u'#';
+        const QString nuovo = pixelDi({"##..."}).leftJustified(25, u'0');
         QList<Disegno> righe = s.righe();
-        QCOMPARE(nomi(righe), (QStringList{"Gemelli", "gemello minore", "Gemelli"}));
-        QCOMPARE(righe[0].pixel, pixelDi(Bandiera.righe));
-        QCOMPARE(righe[1].id, s.id[1]);
-        QCOMPARE(righe[1].pixel, pixelDi(nuovo));
+        QCOMPARE(s.nomi(), (QStringList{"Gemelli", "gemello minore", "Gemelli"}));
+        QVERIFY(righe[0].pixel == pixelDi(Bandiera.righe) && righe[1].pixel == nuovo);
         QCOMPARE(righe[1].recordDi(ModoRecord::X).titolare, QStringLiteral("ANNA"));
-        QCOMPARE(c.Lista->currentIndex().row(), 1);
-        QCOMPARE(c.Lista->model()->index(1, 0).data().toString(), QStringLiteral("gemello minore"));
+        QCOMPARE(c.Lista->currentIndex().data().toString(), QStringLiteral("gemello minore"));
         QVERIFY(!c.ModF->isEnabled());
 
         s.banco.messaggi.risposta = false;
-        s.clic(0, 0);
+        s.clic(0, 0); // the diagonal, two pictures
         s.clic(1, 0);
-        s.clic(1, 0); // the other diagonal
+        s.clic(1, 0);
         clicca(c.ModF);
-        QCOMPARE(s.righe()[1].pixel, pixelDi(nuovo));
+        QVERIFY(s.righe()[1].pixel == nuovo && s.pixel() == nuovo);
         QCOMPARE(c.Lista->currentIndex().row(), 1);
-        QCOMPARE(s.pixel(), pixelDi(nuovo));
 
         s.banco.messaggi.risposta = true;
         s.scrivi(QStringLiteral("  "));
         clicca(c.ClearF);
         clicca(c.ModF);
-        QCOMPARE(s.righe()[1].pixel, pixelDi(nuovo));
         s.clic(2, 2);
         clicca(c.ModF);
         QCOMPARE(s.domande(),
@@ -300,31 +228,34 @@ private slots:
                               "CONFERMA MODIFICA: " + PiuSoluzioni +
                                   "Modifico il disegno:gemello minore?",
                               "CONFERMA MODIFICA: Modifico il disegno:gemello minore?"}));
-        QCOMPARE(s.avvisi(), QStringList{"DISEGNO VUOTO: Il disegno non ha nessuna casella "
-                                         "piena.\nRiempire qualche Pixel."});
+        QCOMPARE(s.avvisi().value(0).section(u':', 0, 0), QStringLiteral("DISEGNO VUOTO"));
         QCOMPARE(s.righe()[1].nome, QStringLiteral("gemello minore"));
-        QCOMPARE(s.righe()[1].pixel, pixelDi({".....", ".....", "..#..", ".....", "....."}));
+        QCOMPARE(s.righe()[1].pixel,
+                 QStringLiteral("1").rightJustified(13, u'0').leftJustified(25, u'0'));
+    }
 
-        s.scegliInLista(2);
-        s.banco.messaggi.risposte = {false, true, true, true};
+    // The deletion removes the selected row only, "No" changes nothing; after the last puzzle the
+    // editor draws on an empty board with no message.
+    void elimina()
+    {
+        Sessione s({{"Gemelli", Bandiera.righe}, {"Gemelli", Punto.righe}, Croce5});
+        const auto& c = s.c();
+        clicca(c.CaricaF);
+        s.scegliInLista(1);
+        s.banco.messaggi.risposte = {false};
         clicca(c.DelF);
         QCOMPARE(s.righe().size(), 3);
-        QCOMPARE(s.pixel(), pixelDi(Croce5.righe));
         clicca(c.DelF);
-        QCOMPARE(s.domande().mid(3), QStringList(2, "CONFERMA CANCELLAZIONE: Sicuro di voler "
-                                                    "eliminare: GEMELLI?"));
-        QCOMPARE(s.avvisi().last(), QStringLiteral("OK: Disegno: GEMELLI eliminato"));
-        QCOMPARE(nomi(s.righe()), (QStringList{"Gemelli", "gemello minore"}));
-        QCOMPARE(c.Lista->model()->rowCount(), 2);
-        QCOMPARE(s.pixel(), pixelDi(Bandiera.righe));
-
+        QCOMPARE(s.domande(), QStringList(2, "CONFERMA CANCELLAZIONE: Sicuro di voler "
+                                             "eliminare: GEMELLI?"));
+        QCOMPARE(s.avvisi(), QStringList{"OK: Disegno: GEMELLI eliminato"});
+        QCOMPARE(s.nomi(), (QStringList{"Gemelli", "Croce"}));
+        QVERIFY(c.Lista->model()->rowCount() == 2 && s.pixel() == pixelDi(Bandiera.righe));
         clicca(c.DelF);
         clicca(c.DelF);
-        QVERIFY(s.righe().isEmpty());
-        QVERIFY(!s.editor->modoLista());
+        QVERIFY(s.righe().isEmpty() && !s.editor->modoLista() && c.Nome->text().isEmpty());
         QCOMPARE(s.pixel(), QString(25, u'0'));
-        QVERIFY(c.Nome->text().isEmpty());
-        QCOMPARE(s.avvisi().size(), 4);
+        QCOMPARE(s.avvisi().size(), 3);
     }
 
     // A side with no puzzle: "Carica" leaves the drawing, the name box and the history as they
@@ -332,17 +263,15 @@ private slots:
     void latoSenzaDisegni()
     {
         Sessione s(QList<Schema>{});
-        const auto& c = s.c();
         s.disegna({"#....", "#...."});
         s.scrivi(QStringLiteral("x"));
-        clicca(c.CaricaF);
-        QVERIFY(!s.editor->modoLista() && !c.Lista->isVisible());
-        QCOMPARE(c.Nome->text(), QStringLiteral("x"));
+        clicca(s.c().CaricaF);
+        QVERIFY(!s.editor->modoLista() && s.c().Nome->text() == "x");
         s.tasto(Qt::Key_Tab);
         s.annulla();
-        QCOMPARE(s.pixel(), pixelDi({"#....", ".....", ".....", ".....", "....."}));
+        QCOMPARE(s.pixel(), QStringLiteral("1").leftJustified(25, u'0'));
         s.scrivi({});
-        clicca(c.SalvaF);
+        clicca(s.c().SalvaF);
         QCOMPARE(s.domande(), QStringList{"Salvo come: GRIDORA-0: Sei sicuro?"});
     }
 
@@ -360,8 +289,7 @@ private slots:
             const AltroProgramma altro(percorso, "BEGIN IMMEDIATE"); // reads go on, writes wait
             clicca(c.SalvaF);
         }
-        QCOMPARE(s.righe().size(), 2);
-        QCOMPARE(s.pixel(), pixelDi(Croce5.righe));
+        QVERIFY(s.righe().size() == 2 && s.pixel() == pixelDi(Croce5.righe));
         QCOMPARE(c.Nome->text(), QStringLiteral("Croce"));
 
         clicca(c.CaricaF);
@@ -373,24 +301,18 @@ private slots:
         clicca(c.CaricaF);
         s.scegliInLista(1);
         const QString file = QStringLiteral(": Il file \"Dati.mdb\" ");
-        const QString mancante =
-            file + QStringLiteral("non si trova nella cartella del programma.");
-        QCOMPARE(
-            s.avvisi(),
-            (QStringList{"DISEGNO NON SALVATO" + file +
-                             "è in uso da un altro programma. Riprovare più tardi.",
-                         "DISEGNO NON MODIFICATO" + mancante, "DISEGNO NON ELIMINATO" + mancante,
-                         "ARCHIVIO DEI DISEGNI" + mancante, "ARCHIVIO DEI DISEGNI" + mancante}));
-        QVERIFY(s.editor->modoLista());
-        QCOMPARE(c.Lista->currentIndex().row(), 0);
+        const QString manca = file + QStringLiteral("non si trova nella cartella del programma.");
+        QCOMPARE(s.avvisi(),
+                 (QStringList{"DISEGNO NON SALVATO" + file +
+                                  "è in uso da un altro programma. Riprovare più tardi.",
+                              "DISEGNO NON MODIFICATO" + manca, "DISEGNO NON ELIMINATO" + manca,
+                              "ARCHIVIO DEI DISEGNI" + manca, "ARCHIVIO DEI DISEGNI" + manca}));
+        QVERIFY(s.editor->modoLista() && c.Nome->text() == "Bandiera");
         QCOMPARE(c.Lista->selectionModel()->selectedRows().value(0).row(), 0);
         QCOMPARE(s.editor->disegno().segno(0, 0), Pieno);
-        QCOMPARE(c.Nome->text(), QStringLiteral("Bandiera"));
         QVERIFY(QFile::rename(via, percorso));
         clicca(c.ModF);
-        QStringList modificata = Bandiera.righe;
-        modificata[0][0] = u'#';
-        QCOMPARE(s.righe()[0].pixel, pixelDi(modificata));
+        QCOMPARE(s.righe()[0].pixel, QStringLiteral("11") + pixelDi(Bandiera.righe).mid(2));
         QCOMPARE(s.righe()[1].pixel, pixelDi(Punto.righe));
 
         // Neither the name nor the drawing is the selected puzzle's: back to drawing at once.
@@ -411,15 +333,10 @@ private slots:
         QTemporaryDir cartella;
         const QDir dir(cartella.path());
         const auto letto = [&](const char* nome) { return rilettura(dir.filePath(nome)); };
-        const auto atteso = [](const Schema& schema) {
-            return schema.nome + u' ' + pixelDi(schema.righe);
-        };
         clicca(s.c().CaricaF);
         dialoghi.file = dir.filePath(QStringLiteral("scelto.non"));
         esportaDaMenu(s, 1, 0);
-        QCOMPARE(s.c().Nome->text(), QStringLiteral("Punto"));
-        QCOMPARE(letto("scelto.non"), atteso(Punto));
-
+        QCOMPARE(letto("scelto.non"), "Punto " + pixelDi(Punto.righe));
         dialoghi.dir = cartella.path();
         esportaDaMenu(s, 0, 1);
         esportaDaMenu(s, 0, 1);
@@ -429,16 +346,14 @@ private slots:
         QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden, QDir::Name),
                  (QStringList{"Bandiera (2).non", "Bandiera.non", "Punto (2).non", "Punto.non",
                               "Sì_No (2).non", "Sì_No.non", "scelto.non"}));
-        QCOMPARE(letto("Bandiera.non"), atteso(Bandiera));
-        QCOMPARE(letto("Punto (2).non"), atteso(Punto));
-        QCOMPARE(letto("Sì_No (2).non"), QStringLiteral("Sì/No ") + pixelDi(Croce5.righe));
+        QCOMPARE(letto("Bandiera.non"), "Bandiera " + pixelDi(Bandiera.righe));
+        QCOMPARE(letto("Sì_No (2).non"), "Sì/No " + pixelDi(Croce5.righe));
         const QString fine = QStringLiteral("ESPORTAZIONE: Schemi esportati: 3\nCartella: ") +
                              QDir::toNativeSeparators(cartella.path());
         QCOMPARE(s.avvisi(), (QStringList{fine, fine}));
 
         QFile regolare(dir.filePath(QStringLiteral("regolare")));
         QVERIFY(regolare.open(QIODevice::WriteOnly));
-        regolare.close();
         dialoghi.file = regolare.fileName() + QStringLiteral("/scelto.non");
         dialoghi.dir = regolare.fileName() + QStringLiteral("/sotto");
         esportaDaMenu(s, 2, 0);

@@ -15,45 +15,23 @@ Q_DECLARE_METATYPE(gridora::ErroreArchivio)
 
 namespace {
 
-constexpr uid_t Nessuno = 65534; // "nobody"
-
-// Root is not held back by folder permissions, so as root the cases that need a read-only
-// folder run with the real and effective identity of an ordinary user; the saved identity
-// stays root and is taken back at the end. An ordinary user runs them as it is.
-class ComeUtenteComune {
-public:
-    ComeUtenteComune()
-    {
-        if (m_root)
-            m_cambiato = setresgid(Nessuno, Nessuno, 0) == 0 && setresuid(Nessuno, Nessuno, 0) == 0;
-    }
+// Root is not held back by folder permissions, so as root the cases run with the real and
+// effective identity of "nobody"; the saved identity stays root and is taken back at the end.
+struct ComeUtenteComune {
+    const bool root = geteuid() == 0;
+    const bool cambiato =
+        root && setresgid(65534, 65534, 0) == 0 && setresuid(65534, 65534, 0) == 0;
     ~ComeUtenteComune()
     {
-        if (m_root && (setresuid(0, 0, 0) != 0 || setresgid(0, 0, 0) != 0))
+        if (root && (setresuid(0, 0, 0) != 0 || setresgid(0, 0, 0) != 0))
             qFatal("impossibile tornare root");
     }
-    ComeUtenteComune(const ComeUtenteComune&) = delete;
-    ComeUtenteComune& operator=(const ComeUtenteComune&) = delete;
-
-    // False only for a root that could not give up its rights: read-only folders mean nothing.
-    bool valido() const { return !m_root || m_cambiato; }
-
-private:
-    const bool m_root = geteuid() == 0;
-    bool m_cambiato = false;
 };
 
 constexpr QFile::Permissions SolaLettura = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
                                            QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
 constexpr QFile::Permissions Aperta =
     SolaLettura | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-
-void creaFile(const QString& percorso, const QByteArray& dati)
-{
-    QFile f(percorso);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(dati), dati.size());
-}
 
 } // namespace
 
@@ -64,22 +42,23 @@ class TestPosizioneDati : public QObject {
     QString m_programma; // the folder of the program, like /usr/bin
     QString m_utente;    // the player's data folder, missing at first
 
+    QString sotto(const char* percorso) const { return m_radice->filePath(percorso); }
+
 private slots:
     void init()
     {
         m_radice = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_radice->isValid());
-        // Open to everybody, so that the ordinary user of ComeUtenteComune can make its folder.
-        QVERIFY(QFile::setPermissions(m_radice->path(), Aperta));
-        m_programma = m_radice->filePath("programma");
-        m_utente = m_radice->filePath("casa/.local/share/GridoraPC");
+        m_programma = sotto("prefisso/bin");
+        m_utente = sotto("casa/.local/share/GridoraPC");
+        // Open to everybody, so that "nobody" can make its folder.
         QVERIFY(QDir().mkpath(m_programma));
-        QVERIFY(QFile::setPermissions(m_programma, Aperta));
+        for (const char* c : {"", "prefisso", "prefisso/bin"})
+            QVERIFY(QFile::setPermissions(sotto(c), Aperta));
     }
 
     void cleanup()
     {
-        for (const QString& c : {m_programma, m_radice->filePath("casa")})
+        for (const QString& c : {m_programma, sotto("casa")})
             QFile::setPermissions(c, Aperta);
         m_radice.reset();
     }
@@ -97,12 +76,10 @@ private slots:
         const auto fallita = ErroreArchivio::CreazioneFallita;
         QTest::newRow("cartella scrivibile") << true << false << "aperta" << false << ok;
         QTest::newRow("sola lettura con Dati.mdb") << false << true << "aperta" << false << ok;
-        // The installed program.
-        QTest::newRow("sola lettura senza Dati.mdb") << false << false << "aperta" << true << ok;
+        QTest::newRow("installato") << false << false << "aperta" << true << ok;
         // A data folder that cannot be made ends in the store's own report, not in a crash.
-        QTest::newRow("cartella utente impossibile")
-            << false << false << "bloccata" << true << fallita;
-        QTest::newRow("nessuna cartella utente") << false << false << "nessuna" << false << fallita;
+        QTest::newRow("casa bloccata") << false << false << "bloccata" << true << fallita;
+        QTest::newRow("nessuna casa") << false << false << "nessuna" << false << fallita;
     }
     void cartellaScelta()
     {
@@ -111,34 +88,27 @@ private slots:
         QFETCH(QString, casa);
         QFETCH(bool, nellUtente);
         QFETCH(ErroreArchivio, creazione);
-
         if (conDati)
             QVERIFY(Archivio(m_programma).prepara().ok());
         if (!scrivibile)
             QVERIFY(QFile::setPermissions(m_programma, SolaLettura));
         if (casa == u"bloccata") {
-            QVERIFY(QDir().mkpath(m_radice->filePath("casa")));
-            QVERIFY(QFile::setPermissions(m_radice->filePath("casa"), SolaLettura));
+            QVERIFY(QDir().mkpath(sotto("casa")));
+            QVERIFY(QFile::setPermissions(sotto("casa"), SolaLettura));
         }
         const ComeUtenteComune utente;
-        QVERIFY(utente.valido());
+        QVERIFY(!utente.root || utente.cambiato);
         QCOMPARE(cartellaScrivibile(m_programma), scrivibile);
-
+        // The player's folder is made only to be used; the store can be made there, and the next
+        // start finds the same folder.
         const QString cartellaUtente = casa == u"nessuna" ? QString() : m_utente;
         const QString cartella = cartellaDati(m_programma, cartellaUtente);
         QCOMPARE(cartella, nellUtente ? m_utente : m_programma);
-        // The player's folder is made only to be used; the program's folder is left as it was.
         QCOMPARE(QDir(m_utente).exists(), nellUtente && casa == u"aperta");
-        QCOMPARE(
-            QDir(m_programma).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            conDati ? QStringList{"Dati.mdb"} : QStringList());
-
-        // The store can be made there, and the next start finds the same folder.
         const Archivio archivio(cartella);
         QCOMPARE(archivio.prepara().codice, creazione);
         QCOMPARE(cartellaDati(m_programma, cartellaUtente), cartella);
-        // A portable copy the player cannot write: its puzzles are read, and a write is refused
-        // with its own report.
+        // A portable copy the player cannot write: its puzzles are read, a write is refused.
         if (conDati) {
             QVERIFY(archivio.elenco(5).ok());
             QCOMPARE(archivio.inserisci(5, QString(25, u'1'), "Pieno").stato.codice,
@@ -146,21 +116,18 @@ private slots:
         }
     }
 
-    // An installed copy keeps every player's records in the player's own folder, even when its
-    // folder can be written (root, or an install into the player's home) or holds a Dati.mdb
-    // that someone who could write there left behind.
+    // An installed copy (its metainfo beside bin) keeps every player's records in the player's
+    // own folder, even when its folder can be written or holds a Dati.mdb left behind.
     void copiaInstallataSempreNellaCartellaUtente()
     {
-        m_programma = m_radice->filePath("prefisso/bin");
-        QVERIFY(QDir().mkpath(m_programma));
-        QCOMPARE(cartellaDati(m_programma, m_utente), m_programma); // a bin folder alone is not
-        const QString metainfo = m_radice->filePath("prefisso/share/metainfo");
+        const QString metainfo = sotto("prefisso/share/metainfo");
         QVERIFY(QDir().mkpath(metainfo));
-        creaFile(QDir(metainfo).filePath(QStringLiteral("%1.metainfo.xml").arg(IdApplicazione)),
-                 "<component/>");
+        QFile dati(QDir(m_programma).filePath("Dati.mdb"));
+        QVERIFY(dati.open(QIODevice::WriteOnly));
+        QCOMPARE(cartellaDati(m_programma, m_utente), m_programma);
+        QFile xml(QDir(metainfo).filePath(QStringLiteral("%1.metainfo.xml").arg(IdApplicazione)));
+        QVERIFY(xml.open(QIODevice::WriteOnly));
         QVERIFY(copiaInstallata(m_programma));
-        QCOMPARE(cartellaDati(m_programma, m_utente), m_utente);
-        creaFile(QDir(m_programma).filePath("Dati.mdb"), "lasciato da root");
         QCOMPARE(cartellaDati(m_programma, m_utente), m_utente);
     }
 };
