@@ -63,33 +63,45 @@ private slots:
         m_radice.reset();
     }
 
-    // Where the store goes for each kind of program folder.
+    // Where the store goes for each kind of program folder: "dati" is read-only with a Dati.mdb,
+    // "installato" has its metainfo beside bin, can be written and holds a Dati.mdb left behind.
     void cartellaScelta_data()
     {
-        QTest::addColumn<bool>("scrivibile"); // the program's folder
-        QTest::addColumn<bool>("conDati");    // a Dati.mdb beside the program
+        QTest::addColumn<QString>("programma");
         QTest::addColumn<QString>("casa");    // the player's home: aperta, bloccata, nessuna
         QTest::addColumn<bool>("nellUtente"); // the store goes into the player's data folder
         QTest::addColumn<ErroreArchivio>("creazione");
-
         const auto ok = ErroreArchivio::Nessuno;
         const auto fallita = ErroreArchivio::CreazioneFallita;
-        QTest::newRow("cartella scrivibile") << true << false << "aperta" << false << ok;
-        QTest::newRow("sola lettura con Dati.mdb") << false << true << "aperta" << false << ok;
-        QTest::newRow("installato") << false << false << "aperta" << true << ok;
+        QTest::newRow("portatile") << "scrivibile"
+                                   << "aperta" << false << ok;
+        QTest::newRow("portatile in sola lettura") << "dati"
+                                                   << "aperta" << false << ok;
+        QTest::newRow("sola lettura") << "sola lettura"
+                                      << "aperta" << true << ok;
         // A data folder that cannot be made ends in the store's own report, not in a crash.
-        QTest::newRow("casa bloccata") << false << false << "bloccata" << true << fallita;
-        QTest::newRow("nessuna casa") << false << false << "nessuna" << false << fallita;
+        QTest::newRow("casa bloccata") << "sola lettura"
+                                       << "bloccata" << true << fallita;
+        QTest::newRow("nessuna casa") << "sola lettura"
+                                      << "nessuna" << false << fallita;
+        QTest::newRow("installato") << "installato"
+                                    << "aperta" << true << ok;
     }
     void cartellaScelta()
     {
-        QFETCH(bool, scrivibile);
-        QFETCH(bool, conDati);
+        QFETCH(QString, programma);
         QFETCH(QString, casa);
         QFETCH(bool, nellUtente);
         QFETCH(ErroreArchivio, creazione);
+        const bool conDati = programma == u"dati" || programma == u"installato";
+        const bool scrivibile = programma == u"scrivibile" || programma == u"installato";
         if (conDati)
             QVERIFY(Archivio(m_programma).prepara().ok());
+        if (programma == u"installato") {
+            QVERIFY(QDir().mkpath(sotto("prefisso/share/metainfo")));
+            QFile xml(sotto("prefisso/share/metainfo/%1.metainfo.xml").arg(IdApplicazione));
+            QVERIFY(xml.open(QIODevice::WriteOnly));
+        }
         if (!scrivibile)
             QVERIFY(QFile::setPermissions(m_programma, SolaLettura));
         if (casa == u"bloccata") {
@@ -99,36 +111,22 @@ private slots:
         const ComeUtenteComune utente;
         QVERIFY(!utente.root || utente.cambiato);
         QCOMPARE(cartellaScrivibile(m_programma), scrivibile);
-        // The player's folder is made only to be used; the store can be made there, and the next
-        // start finds the same folder.
+        // The player's folder is made only to be used, the program's folder is left as it was;
+        // the store can be made there, and the next start finds the same folder.
         const QString cartellaUtente = casa == u"nessuna" ? QString() : m_utente;
         const QString cartella = cartellaDati(m_programma, cartellaUtente);
         QCOMPARE(cartella, nellUtente ? m_utente : m_programma);
         QCOMPARE(QDir(m_utente).exists(), nellUtente && casa == u"aperta");
+        QCOMPARE(QDir(m_programma).entryList(QDir::Files | QDir::Hidden).size(), int(conDati));
         const Archivio archivio(cartella);
         QCOMPARE(archivio.prepara().codice, creazione);
         QCOMPARE(cartellaDati(m_programma, cartellaUtente), cartella);
         // A portable copy the player cannot write: its puzzles are read, a write is refused.
-        if (conDati) {
+        if (programma == u"dati") {
             QVERIFY(archivio.elenco(5).ok());
             QCOMPARE(archivio.inserisci(5, QString(25, u'1'), "Pieno").stato.codice,
                      ErroreArchivio::ScritturaRifiutata);
         }
-    }
-
-    // An installed copy (its metainfo beside bin) keeps every player's records in the player's
-    // own folder, even when its folder can be written or holds a Dati.mdb left behind.
-    void copiaInstallataSempreNellaCartellaUtente()
-    {
-        const QString metainfo = sotto("prefisso/share/metainfo");
-        QVERIFY(QDir().mkpath(metainfo));
-        QFile dati(QDir(m_programma).filePath("Dati.mdb"));
-        QVERIFY(dati.open(QIODevice::WriteOnly));
-        QCOMPARE(cartellaDati(m_programma, m_utente), m_programma);
-        QFile xml(QDir(metainfo).filePath(QStringLiteral("%1.metainfo.xml").arg(IdApplicazione)));
-        QVERIFY(xml.open(QIODevice::WriteOnly));
-        QVERIFY(copiaInstallata(m_programma));
-        QCOMPARE(cartellaDati(m_programma, m_utente), m_utente);
     }
 };
 

@@ -43,19 +43,6 @@ private slots:
             QVERIFY(gridora::celleAmbigue({esito, diagonale, seconda}, lato).isEmpty());
     }
 
-    // The middle button changes nothing; the others fill or cross an empty cell, clear the rest.
-    void clic()
-    {
-        DisegnoEditor d(15);
-        QCOMPARE(d.clic(14, 13, Pulsante::Altro), Vuoto);
-        QCOMPARE(d.clic(14, 13, Pulsante::Destro), Croce);
-        QCOMPARE(d.clic(14, 13, Pulsante::Altro), Croce);
-        QCOMPARE(d.clic(14, 13, Pulsante::Sinistro), Vuoto);
-        QCOMPARE(d.clic(14, 13, Pulsante::Sinistro), Pieno);
-        QCOMPARE(d.clic(14, 13, Pulsante::Destro), Vuoto);
-        QCOMPARE(segni(d), QString(225, u'.'));
-    }
-
     // "Modifica Record" against the loaded puzzle, with the remembered crosses, which undo and
     // redo bring back too; a damaged cell string shows what it can.
     void confrontoConIlCaricato()
@@ -102,9 +89,9 @@ private slots:
         QVERIFY(!d.modificato());
     }
 
-    // A click that changes nothing is no step; a new step drops what was undone; a new history
-    // forgets every step, and a step left open (a drag's late release adds none). The history
-    // keeps the last PassiMassimi steps.
+    // A click that changes nothing (the middle button never does) is no step; a new step drops what
+    // was undone; a new history forgets every step, and a step left open (a drag's late release
+    // adds none). The history keeps the last PassiMassimi steps.
     void cronologia()
     {
         DisegnoEditor d(15);

@@ -63,7 +63,6 @@ private slots:
         QTest::mouseClick(f.w, Qt::RightButton, {}, f.cella(3, 4));
         QCOMPARE(celleDi(f.rilasciate), Celle{QPoint(3, 4)});
         QCOMPARE(f.rilasciate.first().at(2).value<Qt::MouseButton>(), Qt::RightButton);
-        QVERIFY(f.iniziati.isEmpty() && f.trascinate.isEmpty() && f.finiti.isEmpty());
 
         QTest::mousePress(f.w, Qt::LeftButton, {}, f.cella(1, 1));
         // Moves inside a cell report nothing new; (2, 10) is past the side, off the board.
@@ -77,11 +76,10 @@ private slots:
         QCOMPARE(celleDi(f.trascinate),
                  (Celle{QPoint(1, 2), QPoint(1, 3), QPoint(2, 3), QPoint(2, 9)}));
         QCOMPARE(f.trascinate.first().at(2).value<Qt::MouseButton>(), Qt::LeftButton);
-        QCOMPARE(f.rilasciate.size(), 1);
         QCOMPARE(f.finiti.size(), 1);
         QCOMPARE(f.finiti.first().at(0).toBool(), false);
         QTest::mouseClick(f.w, Qt::LeftButton, {}, f.cella(1, 1));
-        QCOMPARE(f.rilasciate.size(), 1);
+        QCOMPARE(f.rilasciate.size(), 1); // neither the drag's release nor the disabled cell
     }
 
     // A release the board never sees ends what the press was doing: a drag ends as lost, a press
