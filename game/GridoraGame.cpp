@@ -3,9 +3,11 @@
 
 #include "game/GridoraGame.h"
 
+#include "game/RecordGioco.h"
 #include "game/UscitaSuono.h"
 #include "model/Lati.h"
 #include "model/Penalita.h"
+#include "model/Record.h"
 #include "resources/Risorse.h"
 #include "widgets/Anteprima.h"
 #include "widgets/Etichetta.h"
@@ -25,6 +27,8 @@ GridoraGame::GridoraGame(const Servizi& servizi, const ParametriGioco& parametri
       m_sequenza(servizi.pianificatore, this)
 {
     componi();
+    m_recordGioco = std::make_unique<RecordGioco>(
+        servizi, this, RecordGioco::Vista{m_c.nomer, m_c.TempoR, m_c.Info, m_c.Text1});
     if (m_parametri.audio)
         m_servizi.suono.prepara();
     m_tempora = servizi.pianificatore.ogni(1.0, this, [this] { Tempora_Timer(); });
@@ -46,8 +50,8 @@ GridoraGame::~GridoraGame() = default;
 void GridoraGame::showEvent(QShowEvent* evento)
 {
     QWidget::showEvent(evento);
-    if (!m_avviata) {
-        m_avviata = true;
+    if (m_apertura == Apertura::DaMostrare) {
+        m_apertura = Apertura::Suoni;
         // After the first paint, so the window is on screen while the opening sounds play.
         QTimer::singleShot(0, this, &GridoraGame::Form_Activate);
     }
@@ -80,20 +84,20 @@ void GridoraGame::preparaTavola()
     m_tavoliere->ripristinaColoriIndizi();
     m_tavoliere->setLato(m_parametri.lato);
     m_c.anteprima->cancella();
-    CaricaF();
-    if (m_sceltoValido)
+    m_apertura = CaricaF() ? Apertura::Scelto : Apertura::NienteDaGiocare;
+    if (m_apertura == Apertura::Scelto)
         m_c.richhlp->show();
 }
 
 // Picks a puzzle of the side at random, every one equally likely. A puzzle that cannot be played
-// is reported at once, and the window stays closable.
-void GridoraGame::CaricaF()
+// is reported at once, and the window stays closable. True when one can be played.
+bool GridoraGame::CaricaF()
 {
     const int lato = m_parametri.lato;
     const Esito<int> quanti = m_servizi.archivio.conta(lato);
     if (!quanti.ok()) {
         avvisaArchivio(quanti.stato);
-        return;
+        return false;
     }
     const int n = quanti.valore;
     if (n == 0) {
@@ -103,33 +107,32 @@ void GridoraGame::CaricaF()
                            "\"Crea Schema\" e riprova.")
                 .arg(QLatin1String(fattiLato(lato).parola))
                 .arg(lato));
-        return;
+        return false;
     }
     const int scelto = std::clamp(static_cast<int>(m_servizi.casuale() * n), 0, n - 1);
     const Esito<Disegno> riga = m_servizi.archivio.caricaPosizione(lato, scelto);
     if (!riga.ok()) {
         avvisaArchivio(riga.stato);
-        return;
+        return false;
     }
     m_scelto = riga.valore;
     if (m_scelto.griglia != QString::number(lato) || !pixelValido(m_scelto.pixel, lato)) {
         m_servizi.messaggi.avviso(
             this, QStringLiteral("SCHEMA NON VALIDO"),
             QStringLiteral("Lo schema scelto non è valido per una griglia %1x%1.").arg(lato));
-        return;
+        return false;
     }
-    m_sceltoValido = true;
+    return true;
 }
 
 void GridoraGame::hlpYes_Click(int Index)
 {
-    if (m_partita || !m_sceltoValido)
+    if (m_partita || m_apertura != Apertura::Scelto)
         return;
     m_c.richhlp->hide();
-    m_aiutoAccettato = Index == 0;
     m_partita = std::make_unique<Partita>(
         m_parametri.lato, m_scelto.pixel,
-        OpzioniPartita{m_parametri.senzaX, m_parametri.senzaErrori}, m_aiutoAccettato);
+        OpzioniPartita{m_parametri.senzaX, m_parametri.senzaErrori}, Index == 0);
     m_c.tempoG->setCaption(m_partita->orologio().testo());
     Ricarica();
 }
@@ -139,14 +142,15 @@ void GridoraGame::hlpYes_Click(int Index)
 void GridoraGame::Ricarica()
 {
     m_pausaSuono = 0.08;
-    TrovaRecord();
+    m_recordGioco->trova(m_scelto, m_parametri.lato,
+                         modoRecord(m_parametri.senzaX, m_parametri.senzaErrori));
     const int lato = m_partita->lato();
     for (int r = 0; r < lato; ++r) {
         for (int c = 0; c < lato; ++c)
             mostraCella(r, c);
     }
     m_tavoliere->mostraIndizi(m_partita->indizi());
-    if (m_aiutoAccettato)
+    if (m_partita->aiuto())
         aggiungiSlot();
     aggiungiConteggio();
     m_sequenza.avvia();
@@ -201,7 +205,7 @@ void GridoraGame::keyPressEvent(QKeyEvent* evento)
 
 bool GridoraGame::partitaInCorso() const
 {
-    return m_partita && !m_nomeMostrato;
+    return m_partita && m_partita->fase() != Partita::Fase::Conclusa;
 }
 
 void GridoraGame::closeEvent(QCloseEvent* evento)

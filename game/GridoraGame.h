@@ -24,6 +24,7 @@ class Etichetta;
 class EtichettaPulsante;
 class Forma;
 class Immagine;
+class RecordGioco;
 class RipetizioneColonna;
 class Tavoliere;
 
@@ -92,7 +93,7 @@ private:
     // Start of a game.
     void Form_Activate();
     void preparaTavola();
-    void CaricaF();
+    bool CaricaF();
     void hlpYes_Click(int Index);
     void Ricarica();
     void aggiungiSlot();
@@ -114,9 +115,6 @@ private:
     double pausaSuono() const;
     double Tempo(double secondi) const;
 
-    // Records.
-    void TrovaRecord();
-    void mostraRecord();
     void OKREC_Click();
 
     void avvisaArchivio(const EsitoArchivio& esito);
@@ -130,18 +128,18 @@ private:
     Sequenza m_sequenza;
     std::unique_ptr<Ripetizione> m_tempora; // the game clock, once a second
 
+    // The window before its game exists: not shown yet, playing the opening sounds, a valid
+    // puzzle chosen (the help question is on screen), or nothing to play. Once the question is
+    // answered the game's own phase takes over.
+    enum class Apertura { DaMostrare, Suoni, Scelto, NienteDaGiocare };
+    Apertura m_apertura = Apertura::DaMostrare;
     Disegno m_scelto; // the row picked at activation, played after the answer
-    bool m_sceltoValido = false;
-    RecordModo m_record; // the record of the puzzle in the game's mode, as shown
+    std::unique_ptr<RecordGioco> m_recordGioco;
     std::unique_ptr<Partita> m_partita;
-    bool m_aiutoAccettato = false;
-    bool m_risolto = false;      // the record check has begun: the board takes no more clicks
-    bool m_nomeMostrato = false; // the record check is over: the puzzle's name is on screen
     double m_pausaSuono = 1.0;
     std::array<QString, CelleVideo> m_puntatoreCella; // the pointer each cell shows
     int m_colonnaAiuto = -1;
     int m_rigaAiuto = -1;
-    bool m_avviata = false;
 };
 
 } // namespace gridora

@@ -2,14 +2,13 @@
 // the solution and the record.
 
 #include "game/GridoraGame.h"
+#include "game/RecordGioco.h"
 #include "game/UscitaSuono.h"
 #include "model/Penalita.h"
-#include "model/Record.h"
 #include "resources/Risorse.h"
 #include "widgets/Anteprima.h"
 #include "widgets/Etichetta.h"
 #include "widgets/Forme.h"
-#include "widgets/Messaggi.h"
 #include "widgets/RipetizioneColonna.h"
 #include "widgets/Tavoliere.h"
 
@@ -25,7 +24,7 @@ void GridoraGame::mostraCella(int riga, int colonna)
 // Image1_MouseUp: a click on a cell, a key on the board's cursor, or a cell a drag enters.
 EsitoClic GridoraGame::clicCella(int riga, int colonna, Qt::MouseButton pulsante)
 {
-    if (!m_partita || m_risolto)
+    if (!m_partita)
         return {};
     const EsitoClic esito = m_partita->clic(riga, colonna, pulsanteDi(pulsante));
     if (!esito.gestito)
@@ -62,7 +61,7 @@ void GridoraGame::penalita(int numeroErrore)
 
 void GridoraGame::Image1_MouseMove(int riga, int colonna)
 {
-    if (!m_partita || m_risolto)
+    if (!m_partita || m_partita->risolta())
         return;
     const int i = indiceVideo(riga, colonna);
     if (!m_partita->penalitaAttiva() && m_puntatoreCella[i] != QLatin1String("PENNA")) {
@@ -88,18 +87,15 @@ void GridoraGame::orizzontale_MouseMove()
 // solution, the puzzle's name, and the name entry for a new record.
 void GridoraGame::ControlloOK()
 {
-    m_risolto = true;
     m_tempora->ferma();
-    // A time with no holder is no record: the game is measured against the 24:00:00 on show.
-    const QString daBattere = m_record.titolare.isEmpty() ? QString() : m_record.tempo;
-    const bool record = nuovoRecord(m_partita->orologio().secondi(), daBattere);
+    const bool record = m_recordGioco->battuto(m_partita->orologio().secondi());
     m_sequenza.pausa(pausaSuono())
         .pausa(Tempo(0.5))
         .passo([this, record] { Suono(record ? 108 : 105); })
         .pausa(pausaSuono())
         .passo([this, record] {
             m_c.NomeFig->setCaption(m_scelto.nome);
-            m_nomeMostrato = true;
+            m_partita->concludi();
             m_c.boxfig->show();
             m_c.NomeFig->show();
             for (int r = 0; r < m_partita->lato(); ++r) {
@@ -145,44 +141,14 @@ double GridoraGame::pausaSuono() const
 // The waits of the starting help and of the countdown: only when the help was taken.
 double GridoraGame::Tempo(double secondi) const
 {
-    return m_aiutoAccettato ? secondi : 0.0;
+    return m_partita && m_partita->aiuto() ? secondi : 0.0;
 }
 
-void GridoraGame::TrovaRecord()
-{
-    m_record = m_scelto.recordDi(modoRecord(m_parametri.senzaX, m_parametri.senzaErrori));
-    mostraRecord();
-}
-
-// The holder and the time under the board; nothing while the mode has no record.
-void GridoraGame::mostraRecord()
-{
-    const bool esiste = !m_record.titolare.isEmpty();
-    m_c.nomer->setCaption(m_record.titolare);
-    m_c.TempoR->setCaption(esiste ? m_record.tempo : testoOrario(SecondiTetto));
-    m_c.nomer->setVisible(esiste);
-    m_c.TempoR->setVisible(esiste);
-}
-
+// The name confirmed by OK or Enter in the new-record panel.
 void GridoraGame::OKREC_Click()
 {
-    const QString digitato = m_c.Text1->text();
-    const RecordModo nuovo{titolareDaRegistrare(digitato), m_partita->orologio().testo()};
-    m_c.Info->hide();
-    m_c.Text1->clear();
-    const EsitoArchivio esito = m_servizi.archivio.scriviRecord(
-        m_parametri.lato, m_scelto.id, modoRecord(m_parametri.senzaX, m_parametri.senzaErrori),
-        nuovo.titolare, nuovo.tempo);
+    m_recordGioco->registra(m_partita->orologio().testo());
     m_pausaSuono = 0.08;
-    if (esito.ok()) {
-        m_record = nuovo;
-        mostraRecord();
-        return;
-    }
-    // The write was refused: the old record stays on screen, the name stays in the box.
-    m_servizi.messaggi.avviso(this, QStringLiteral("RECORD NON SALVATO"), esito.messaggio);
-    m_c.Text1->setText(digitato);
-    m_c.Info->show();
 }
 
 } // namespace gridora

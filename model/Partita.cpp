@@ -6,7 +6,8 @@
 namespace gridora {
 
 Partita::Partita(int lato, const QString& pixel, OpzioniPartita opzioni, bool aiuto)
-    : m_lato(lato), m_opzioni(opzioni), m_orologio(aiuto ? fattiLato(lato).secondiAiuto : 0)
+    : m_lato(lato), m_opzioni(opzioni), m_aiuto(aiuto),
+      m_orologio(aiuto ? fattiLato(lato).secondiAiuto : 0)
 {
     const Segni soluzione = segniDaPixel(pixel, lato);
     m_indizi = calcolaIndizi(soluzione, lato);
@@ -56,6 +57,12 @@ void Partita::avvia()
 {
     if (m_fase == Fase::Preparazione)
         m_fase = Fase::Gioco;
+}
+
+void Partita::concludi()
+{
+    if (m_fase == Fase::Risolta)
+        m_fase = Fase::Conclusa;
 }
 
 bool Partita::cliccabile(int riga, int colonna) const

@@ -4,6 +4,11 @@
 // (row * side + column), the counters, what a click does in each combination of the options,
 // the starting help's reveal, the clock with its penalties, and when the puzzle is solved.
 // The game window shows what this decides.
+//
+// A game's phase: Preparazione (the board shown, the starting help may reveal lines), Gioco
+// (after the countdown: the cells take clicks and the clock runs), Risolta (the last correct
+// fill: the board takes no more clicks, the record check is under way) and Conclusa (the
+// puzzle's name is on screen: the game is over and its window may close).
 
 #include "model/Indizi.h"
 #include "model/Orologio.h"
@@ -39,12 +44,15 @@ public:
     // from its penalty.
     Partita(int lato, const QString& pixel, OpzioniPartita opzioni, bool aiuto = false);
 
-    enum class Fase { Preparazione, Gioco, Risolta };
+    enum class Fase { Preparazione, Gioco, Risolta, Conclusa };
 
     int lato() const { return m_lato; }
     const OpzioniPartita& opzioni() const { return m_opzioni; }
     const Indizi& indizi() const { return m_indizi; }
     Fase fase() const { return m_fase; }
+    bool aiuto() const { return m_aiuto; } // the starting help was taken
+    // Solved, whether or not the record check is over.
+    bool risolta() const { return m_fase == Fase::Risolta || m_fase == Fase::Conclusa; }
 
     // Solution by cell: 0 empty, 1 filled, 2 empty and crossed before play (an empty line).
     int soluzione(int riga, int colonna) const { return m_soluzione[indice(riga, colonna)]; }
@@ -68,6 +76,8 @@ public:
     void rivela(int colonna, int riga);
     // The countdown is over: the cells take clicks and the clock may run.
     void avvia();
+    // The record check is over and the puzzle's name is shown. Only once solved.
+    void concludi();
 
     bool cliccabile(int riga, int colonna) const;
     EsitoClic clic(int riga, int colonna, Pulsante pulsante);
@@ -85,6 +95,7 @@ private:
 
     int m_lato;
     OpzioniPartita m_opzioni;
+    bool m_aiuto;
     Indizi m_indizi;
     Fase m_fase = Fase::Preparazione;
     std::array<int, CelleVideo> m_soluzione{};
