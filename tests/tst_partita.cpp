@@ -1,5 +1,5 @@
 // The rules of a game with no window: every kind of click on every kind of cell in the four
-// combinations of the options, the end of a game, penalties on the clock and the starting help.
+// combinations of the options, the end of a game and the starting help's reveal.
 
 #include "Disegni.h"
 #include "model/Partita.h"
@@ -138,46 +138,17 @@ private slots:
         QVERIFY(!normale.cliccabile(0, 1)); // play is over
         QVERIFY(!normale.clic(0, 1, Pulsante::Sinistro).gestito);
         QVERIFY(senzaErrori.clic(0, 1, Pulsante::Destro).risolta);
+        normale.concludi();
+        QVERIFY(normale.fase() == Partita::Fase::Conclusa && normale.risolta());
+        senzaErrori.avvia(); // a solved game does not start again
+        QVERIFY(senzaErrori.fase() == Partita::Fase::Risolta);
 
         // A board without filled cells ends at the first click the board takes.
         Partita vuota(5, QString(25, u'0'), {}, false);
+        vuota.concludi(); // not solved yet: nothing to conclude
         QVERIFY(!vuota.clic(0, 0, Pulsante::Sinistro).gestito); // not before the countdown
         vuota.avvia();
         QVERIFY(vuota.clic(0, 0, Pulsante::Sinistro).risolta);
-    }
-
-    // 2, 4, then 8 minutes; the pointer hold starts with each error; none after 24 hours.
-    void penalita()
-    {
-        Partita p = nuova(false, false);
-        const QList<QPoint> vuote = {{0, 1}, {0, 4}, {2, 2}, {2, 4}};
-        const QStringList attesi = {"00:02:00", "00:06:00", "00:14:00", "00:22:00"};
-        for (int e = 0; e < vuote.size(); ++e) {
-            QCOMPARE(p.clic(vuote[e].x(), vuote[e].y(), Pulsante::Sinistro).numeroErrore, e + 1);
-            QCOMPARE(p.orologio().testo(), attesi[e]);
-            QVERIFY(p.penalitaAttiva());
-        }
-        p.scatto();
-        QVERIFY(p.penalitaAttiva());
-        p.scatto();
-        QVERIFY(!p.penalitaAttiva());
-        while (!p.scatto()) {
-        }
-        QCOMPARE(p.orologio().testo(), QStringLiteral("24:00:00"));
-        p.clic(3, 1, Pulsante::Sinistro);
-        QCOMPARE(p.errori(), 5);
-        QCOMPARE(p.orologio().testo(), QStringLiteral("24:00:00"));
-    }
-
-    // The help's cost by side, and the clock stands still before play.
-    void orologioConAiuto()
-    {
-        for (const auto& [lato, testo] :
-             {std::pair{5, "00:00:30"}, {10, "00:02:00"}, {15, "00:05:00"}}) {
-            Partita p(lato, QString(lato * lato, u'1'), {}, true);
-            QVERIFY(!p.scatto());
-            QCOMPARE(p.orologio().testo(), QString::fromLatin1(testo));
-        }
     }
 
     // Empty lines show crossed from the start, while the player's marks stay empty. The help
