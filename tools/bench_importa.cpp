@@ -343,7 +343,9 @@ bool jpegGrande(const QString& radice)
     return tempo < LimiteMs;
 }
 
-void immagini(const QString& radice, const QString& uscita)
+// The files the pictures of the window are taken on: pictures good and bad, and puzzle files of
+// every kind the summary counts.
+QString fileDelleImmagini(const QString& radice)
 {
     const QString cartella = radice + "/immagini";
     QDir().mkpath(cartella);
@@ -362,16 +364,12 @@ void immagini(const QString& radice, const QString& uscita)
     scriviFile(cartella + "/largo.non", scriviNon({}, 20, 4, QString(80, u'1')));
     scriviFile(cartella + "/vuoto.non", {});
 
-    Postazione p(cartella);
-    const auto salvaFinestra = [&](const char* nome) {
-        p.finestra->grab().save(QDir(uscita).filePath(QString::fromLatin1(nome)));
-    };
-    p.scegli(QStringLiteral("cuore.bmp"));
-    p.quieta();
-    clicca(p.c().Option1[2]);
-    salvaFinestra("importa_figura.png");
+    return cartella;
+}
 
-    // A smiling face: the middle button clears, the left one draws.
+// A smiling face drawn with the mouse over the cleared preview.
+void disegnaFaccina(Postazione& p)
+{
     QTest::mouseClick(p.finestra->windowHandle(), Qt::MiddleButton, {}, p.nellaTela(60, 60));
     QList<QPoint> cerchio;
     for (int k = 0; k <= 48; ++k) {
@@ -387,6 +385,21 @@ void immagini(const QString& radice, const QString& uscita)
         bocca << QPoint(59 + qRound(28 * std::cos(a)), 58 + qRound(24 * std::sin(a)));
     }
     p.tratto(bocca);
+}
+
+void immagini(const QString& radice, const QString& uscita)
+{
+    const QString cartella = fileDelleImmagini(radice);
+    Postazione p(cartella);
+    const auto salvaFinestra = [&](const char* nome) {
+        p.finestra->grab().save(QDir(uscita).filePath(QString::fromLatin1(nome)));
+    };
+    p.scegli(QStringLiteral("cuore.bmp"));
+    p.quieta();
+    clicca(p.c().Option1[2]);
+    salvaFinestra("importa_figura.png");
+
+    disegnaFaccina(p);
     clicca(p.c().Option1[1]);
     QTest::mouseMove(p.finestra->windowHandle(),
                      p.c().Importami->mapTo(p.finestra.get(), p.c().Importami->rect().center()));
