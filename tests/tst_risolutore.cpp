@@ -80,21 +80,6 @@ const QStringList ambiguo15 = {
 
 constexpr Budget SoloLogica{.soloLogica = true};
 
-// The N-Dom puzzle of side 2N + 1, which has one picture at every size.
-SequenzeDisegno nDom(int n)
-{
-    SequenzeDisegno i;
-    i.righe.push_back({3});
-    i.colonne = {{1}, {1}};
-    for (int k = 1; k < n; ++k) {
-        i.righe.insert(i.righe.end(), {{1}, {3, 1}});
-        i.colonne.insert(i.colonne.end(), {{1, 3}, {1}});
-    }
-    i.righe.insert(i.righe.end(), {{1}, {1}});
-    i.colonne.push_back({3});
-    return i;
-}
-
 } // namespace
 
 class TestRisolutore : public QObject {

@@ -9,6 +9,7 @@
 // every search). Run: ./build/tools/bench_risolutore   (in a release-like build, the default
 // RelWithDebInfo)
 
+#include "Disegni.h"
 #include "model/Collezione.h"
 #include "model/Indizi.h"
 #include "model/RisolutoreCompleto.h"
@@ -128,21 +129,6 @@ qsizetype pieneDi(const SequenzeDisegno& indizi)
 Verifica dagliIndizi(SequenzeDisegno indizi)
 {
     return [indizi] { return contaSoluzioni(indizi.righe, indizi.colonne); };
-}
-
-// The N-Dom puzzle of side 2N+1: unique at every size, and hard for a plain search.
-SequenzeDisegno nDom(int n)
-{
-    SequenzeDisegno i;
-    i.righe.push_back({3});
-    i.colonne = {{1}, {1}};
-    for (int k = 1; k < n; ++k) {
-        i.righe.insert(i.righe.end(), {{1}, {3, 1}});
-        i.colonne.insert(i.colonne.end(), {{1, 3}, {1}});
-    }
-    i.righe.insert(i.righe.end(), {{1}, {1}});
-    i.colonne.push_back({3});
-    return i;
 }
 
 // The starting collection from its drawings, and by line logic alone with its sweeps.

@@ -2,6 +2,8 @@
 
 // Pictures written in tests as rows of '#' (filled) and '.' (empty).
 
+#include "model/Indizi.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -29,5 +31,20 @@ inline const QStringList CasaConUccelli = {
     "...#########...", "..###########..", "...#########...", "...#.......#...", "...#.##..#.#...",
     "...#.##..#.#...", "...#.....#.#...", "...#.....#.#...", "...#########...", "...............",
 };
+
+// The N-Dom puzzle of side 2N + 1: one picture at every size, and hard for a plain search.
+inline SequenzeDisegno nDom(int n)
+{
+    SequenzeDisegno i;
+    i.righe.push_back({3});
+    i.colonne = {{1}, {1}};
+    for (int k = 1; k < n; ++k) {
+        i.righe.insert(i.righe.end(), {{1}, {3, 1}});
+        i.colonne.insert(i.colonne.end(), {{1, 3}, {1}});
+    }
+    i.righe.insert(i.righe.end(), {{1}, {1}});
+    i.colonne.push_back({3});
+    return i;
+}
 
 } // namespace gridora
