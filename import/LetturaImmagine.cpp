@@ -1,5 +1,6 @@
 #include "import/LetturaImmagine.h"
 
+#include "model/FileSicuri.h"
 #include "resources/Ico.h"
 
 #include <QBuffer>
@@ -11,11 +12,7 @@
 #include <QImageReader>
 #include <QProcess>
 #include <algorithm>
-#include <cerrno>
 #include <climits>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace gridora {
 
@@ -395,23 +392,17 @@ EsitoImmagine LetturaImmagine::leggi(const QString& percorso, QSize massima) con
 
 EsitoImmagine LetturaImmagine::leggi(const QByteArray& percorso, QSize massima) const
 {
-    // Opened without blocking, so that a pipe with a picture's name cannot stall the game, and
-    // checked on the open descriptor, so that what is checked is what is read.
-    const int fd = ::open(percorso.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return fallita(errno == EACCES || errno == EPERM ? ErroreImmagine::NonLeggibile
-                                                         : ErroreImmagine::NonUnFile);
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return fallita(ErroreImmagine::NonUnFile);
-    }
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
+    qint64 dimensione = 0;
+    switch (apriFileRegolare(percorso, file, dimensione)) {
+    case AperturaFile::Aperto:
+        return decodifica(file, dimensione, massima);
+    case AperturaFile::NonLeggibile:
         return fallita(ErroreImmagine::NonLeggibile);
+    case AperturaFile::NonUnFile:
+        break;
     }
-    return decodifica(file, qint64(st.st_size), massima);
+    return fallita(ErroreImmagine::NonUnFile);
 }
 
 EsitoImmagine LetturaImmagine::decodifica(const QByteArray& dati, QSize massima) const

@@ -1,10 +1,14 @@
 #include "model/FileSicuri.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <QTextBoundaryFinder>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace gridora {
@@ -126,6 +130,25 @@ QString scriviFileNuovo(const QString& cartella, const QString& nome, const QStr
     if (errore)
         *errore = file.errorString();
     return {};
+}
+
+AperturaFile apriFileRegolare(const QByteArray& percorso, QFile& file, qint64& dimensione)
+{
+    const int fd = ::open(percorso.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return errno == EACCES || errno == EPERM ? AperturaFile::NonLeggibile
+                                                 : AperturaFile::NonUnFile;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return AperturaFile::NonUnFile;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return AperturaFile::NonLeggibile;
+    }
+    dimensione = qint64(st.st_size);
+    return AperturaFile::Aperto;
 }
 
 } // namespace gridora

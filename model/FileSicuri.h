@@ -1,13 +1,26 @@
 #pragma once
 
-// Writing files the player asked for: names that every common file system accepts, free names
-// that never replace an existing file, and writes that never leave a half-written file under
-// the final name.
+// Files the player chose: reading one without letting a pipe or a device stall the program, and
+// writing: names that every common file system accepts, free names that never replace an existing
+// file, and writes that never leave a half-written file under the final name.
 
 #include <QByteArray>
 #include <QString>
 
+class QFile;
+
 namespace gridora {
+
+enum class AperturaFile {
+    Aperto,
+    NonLeggibile, // no permission, or the system refused
+    NonUnFile,    // missing, a folder, a pipe or a device
+};
+
+// Opens a regular file for reading by the bytes of its name, without blocking (a pipe named like a
+// file cannot stall the caller), and checks it on the open descriptor, so that what is checked is
+// what is read. On Aperto, `file` is open and `dimensione` is its size in bytes.
+AperturaFile apriFileRegolare(const QByteArray& percorso, QFile& file, qint64& dimensione);
 
 inline constexpr int ByteNomeFileMassimi = 120; // UTF-8 bytes of a safe name, extension excluded
 

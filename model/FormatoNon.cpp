@@ -1,14 +1,12 @@
 #include "model/FormatoNon.h"
 
 #include "model/EntitaHtml.h"
+#include "model/FileSicuri.h"
 #include "model/Risolutore.h"
 
 #include <QFile>
 #include <algorithm>
-#include <fcntl.h>
 #include <limits>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace gridora {
 
@@ -281,26 +279,13 @@ EsitoNon leggiFileNon(const QString& percorso, Budget budget)
 
 EsitoNon leggiFileNon(const QByteArray& percorso, Budget budget)
 {
-    // Opened without blocking, so that a pipe named like a puzzle cannot stall the caller, and
-    // checked on the open descriptor, so that what is checked is what is read.
-    const int fd = ::open(percorso.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return rifiuto(RifiutoNon::Illeggibile);
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return rifiuto(RifiutoNon::Illeggibile);
-    }
-    if (st.st_size > ByteMassimiNon) {
-        ::close(fd);
-        return rifiuto(RifiutoNon::TroppoGrande);
-    }
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
+    qint64 dimensione = 0;
+    if (apriFileRegolare(percorso, file, dimensione) != AperturaFile::Aperto)
         return rifiuto(RifiutoNon::Illeggibile);
-    }
-    // One byte more than allowed tells a file that grew since fstat.
+    if (dimensione > ByteMassimiNon)
+        return rifiuto(RifiutoNon::TroppoGrande);
+    // One byte more than allowed tells a file that grew since it was opened.
     const QByteArray byte = file.read(ByteMassimiNon + 1);
     if (file.error() != QFileDevice::NoError)
         return rifiuto(RifiutoNon::Illeggibile);
