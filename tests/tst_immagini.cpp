@@ -55,8 +55,6 @@ QByteArray icoConMaschera(int bit, int tipo = 1)
 
 } // namespace
 
-Q_DECLARE_METATYPE(ErroreImmagine)
-
 class TestImmagini : public QObject {
     Q_OBJECT
 
@@ -162,7 +160,7 @@ private slots:
     }
 
     // A file larger than the reader's limit is refused by its size alone, a metafile by its
-    // own, lower limit; the PNG inside an icon may announce anything, whatever its directory says.
+    // own, lower limit; the PNG inside an icon is held to the limits, whatever its directory says.
     void limiti()
     {
         const QByteArray bmp = scritta(tinta(Qt::black), "bmp"), wmf = wmfDi(celleDi(5), 5);
@@ -184,7 +182,7 @@ private slots:
                                             record(0x02FB, carattere) + record(0x012D, {0}) +
                                             record(0x0521, {4, 0x5757, 0x5757, 10, 0}),
                                         1);
-        // The shell in between says "no picture" only when the helper ended by its CPU limit.
+        // Only when the helper ended by its CPU limit does the shell answer "no picture".
         const QByteArray limite =
             QByteArray::number(128 + SIGXCPU) + '|' + QByteArray::number(128 + SIGKILL);
         const QString guscio =

@@ -102,7 +102,7 @@ private slots:
                          (qAlpha(p.immagine.pixel(p.puntoCaldo)) == 255) != conto,
                      v.file);
         }
-
+        QCOMPARE(risorse::tabella().size(), 20u + 12 + 7); // bitmaps, pointers, sounds
         QFile f(QStringLiteral(":/finestra/gridora.ico"));
         const QByteArray ico = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
         QCOMPARE(voceIco(ico), "1 31 0 24");
