@@ -11,8 +11,8 @@
 #include "model/FormatoNon.h"
 
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QListView>
 #include <QMenu>
 #include <QRadioButton>
@@ -32,14 +32,17 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QByteArray Nero = scritta(tinta(Qt::black), "bmp");
+// A 5 x 5 cross, and a 10 x 10 drawing of its top row only.
+const QString Incrocio = "0010000100111110010000100", Dieci = QString(10, u'1') + QString(90, u'0');
 
-// Fake volumes in a temporary folder: "disco" holds the program's folder "gridora", "chiavetta"
-// is a second volume; the window works on them with the editor's session and the test's hands.
+// Fake volumes in a temporary folder: "disco" holds the program's folder "gridora" (with a black
+// picture), "chiavetta" is a second volume; the window works on them with the editor's session
+// and the test's hands.
 struct BancoImporta {
     QTemporaryDir radice;
     const QString disco = radice.filePath("disco"), chiavetta = radice.filePath("chiavetta");
     const QString programma = disco + "/gridora";
-    QStringList volumi{disco, chiavetta};
+    QStringList volumi{disco, chiavetta, disco + "/grid"}; // the last mounted within the first
     Archivio archivio{radice.path()};
     PianificatoreFinto tempo;
     SuonoFinto suono;
@@ -50,6 +53,7 @@ struct BancoImporta {
     LimitiImmagine limiti;
     std::unique_ptr<Importa> finestra;
 
+    BancoImporta() { metti("nero.bmp", Nero); }
     const Importa::Controlli& c() const { return finestra->controlli(); }
     QWindow* w() const { return finestra->windowHandle(); }
     bool quieta()
@@ -57,22 +61,20 @@ struct BancoImporta {
         return QTest::qWaitFor([this] { return !finestra->occupata(); }, 5000);
     }
 
-    // A file in the program's folder (or anywhere, by an absolute path) and the folders it needs.
+    // A file in the program's folder (or below or beside it) and the folders it needs.
     void metti(const QString& nome, const QByteArray& dati = "x")
     {
-        const QString percorso = QDir(programma).filePath(nome);
-        QDir().mkpath(QFileInfo(percorso).path());
-        scriviFile(percorso, dati);
+        QDir(programma).mkpath(QFileInfo(nome).path());
+        scriviFile(QDir(programma).filePath(nome), dati);
     }
 
     // Creates the window on first use; opens it as the editor does; waits for its folder.
     Importa* apri(const QWidget* aprente = nullptr)
     {
-        if (!finestra) {
+        if (!finestra)
             finestra = std::make_unique<Importa>(
                 servizi, sessione, LetturaImmagine(programmaWmf, limiti),
                 AmbienteImportazione{programma, [this] { return volumi; }});
-        }
         finestra->preparaApertura(aprente);
         finestra->show();
         return QTest::qWaitForWindowExposed(finestra.get()) && quieta() ? finestra.get() : nullptr;
@@ -152,10 +154,10 @@ struct BancoImporta {
     // Where browsing is, as the window, its drive list, its folder tree and the session say.
     QStringList posizione() const
     {
-        return {
-            finestra->volume(),        finestra->cartella(),
-            c().Drive1->currentText(), c().Dir1->currentItem()->data(0, Qt::UserRole).toString(),
-            sessione.volume,           sessione.cartella};
+        const QTreeWidgetItem* voce = c().Dir1->currentItem();
+        return {finestra->volume(),        finestra->cartella(),
+                c().Drive1->currentText(), voce ? voce->data(0, Qt::UserRole).toString() : "-",
+                sessione.volume,           sessione.cartella};
     }
     static QStringList in(const QString& v, const QString& c) { return {v, c, v, c, v, c}; }
 
@@ -189,33 +191,29 @@ private slots:
     void aperturaESessione()
     {
         BancoImporta banco;
-        banco.metti("nero.bmp", Nero);
         banco.metti("Immagini/disegno.wmf", wmfDi(celleDi(10), 10));
         QWidget editor;
         editor.setGeometry(300, 200, 600, 500);
         Importa* f = banco.apri(&editor);
         QVERIFY(f);
         const auto& c = banco.c();
-        // Within the frame's margins.
-        QVERIFY((f->frameGeometry().center() - editor.frameGeometry().center()).manhattanLength() <=
-                8);
-        const auto sfondo = [&](QPoint p) {
-            muovi(f, p);
-            return c.Importami->sfondo();
-        };
+        QVERIFY((f->geometry().center() - editor.geometry().center()).manhattanLength() <= 8);
         const QPoint sopra = centroInFinestra(c.Importami);
         QCOMPARE(banco.posizione(), banco.in(banco.disco, banco.programma));
         // Nothing to convert: the button does nothing and stays white; a size only is stored.
         banco.converti();
-        QCOMPARE(sfondo(sopra), QColor(Qt::white));
+        muovi(f, sopra);
+        QCOMPARE(c.Importami->sfondo(), QColor(Qt::white));
         clicca(c.Option1[2]);
         QCOMPARE(banco.stato(), u"[Trasforma] vuota 0 Bitmap 5x5"_s);
 
         QVERIFY(banco.scegli("nero.bmp"));
-        QCOMPARE(sfondo(sopra), QColor(Qt::red));
+        muovi(f, sopra);
+        QCOMPARE(c.Importami->sfondo(), QColor(Qt::red));
         banco.converti();
         QCOMPARE(banco.stato(), u"Importa figura 15 Bitmap 15x15"_s);
-        QCOMPARE(sfondo({5, f->height() - 5}), QColor(Qt::white)); // the window's free area
+        muovi(f, {5, f->height() - 5}); // the window's free area
+        QCOMPARE(c.Importami->sfondo(), QColor(Qt::white));
         QVERIFY(banco.apriCartella("Immagini"));
         QCOMPARE(banco.stato(), u"[Trasforma] vuota 0 Bitmap 15x15"_s);
         QVERIFY(banco.scegli("disegno.wmf"));
@@ -243,45 +241,12 @@ private slots:
         QCOMPARE(banco.posizione(), banco.in(banco.disco, banco.programma + "/Immagini"));
     }
 
-    // Reading never stops the window: a metafile that keeps the helper busy to its deadline is
-    // overtaken by a file chosen meanwhile. A bad file shows "Immagine NON Valida" in place of the
-    // preview and nothing else changes; the engine's own tests go through every kind of bad file.
-    void lettureLenteONonValide()
-    {
-        BancoImporta banco;
-        banco.programmaWmf = aiutante(banco.radice.filePath("aiutante.sh"), "exec sleep 30");
-        banco.limiti.attesaWmfMs = 1500;
-        const QByteArray jpeg = scritta(disegno(celleDi(5), 5, {64, 48}), "jpeg");
-        banco.metti("lento.wmf", wmfDi(celleDi(5), 5));
-        banco.metti("mezzo.jpg", jpeg.left(jpeg.size() * 2 / 3));
-        banco.metti("nero.bmp", Nero);
-        Importa* f = banco.apri();
-        QVERIFY(f);
-        QElapsedTimer tempo;
-        tempo.start();
-        QVERIFY(banco.scegli("lento.wmf", false) && f->occupata());
-        clicca(banco.c().Option1[2]);
-        QVERIFY(banco.scegli("nero.bmp", false)); // while the helper still sleeps
-        QVERIFY(tempo.elapsed() < 1000);
-        QVERIFY(banco.quieta());
-        banco.converti();
-        QCOMPARE(f->celle(), QString(225, u'1'));
-
-        // A picture converted: the bad one takes its place, and the window goes on.
-        QVERIFY(banco.scegli("mezzo.jpg"));
-        QCOMPARE(banco.stato(), u"[Trasforma] (vuota) errore 0 Bitmap 15x15"_s);
-        QCOMPARE(banco.c().errore->caption(), u"Immagine NON Valida"_s);
-        QVERIFY(banco.scegli("nero.bmp"));
-        QCOMPARE(banco.stato(), u"Trasforma figura 0 Bitmap 15x15"_s);
-    }
-
     // The preview as a canvas: left paints black, right white, 8 pixels wide along the pointer's
     // way, and what is sampled is what the preview shows; the middle button clears it all.
     void tela()
     {
         BancoImporta banco;
         banco.metti("bianco.bmp", scritta(tinta(Qt::white), "bmp"));
-        banco.metti("nero.bmp", Nero);
         Importa* f = banco.apri();
         QVERIFY(f);
         // 5 x 5 samples at 0, 24, 48, 72 and 96 on each axis; one long move still covers them.
@@ -330,11 +295,10 @@ private slots:
     {
         BancoImporta banco;
         const QString p = banco.programma;
-        banco.metti("A.BMP", Nero);
-        for (const char* nome : {"b.Jpg", "c.jpeg", "d.GIF", "e.wmf", "f.ICO", "g.cur", "h.png",
-                                 "bmp", "j.bmp.txt", ".nascosto.bmp", "Immagini/foto.jpg"})
+        for (const char* nome :
+             {"b.Jpg", "c.jpeg", "d.GIF", "e.wmf", "f.ICO", "g.cur", "h.png", "bmp", "j.bmp.txt",
+              ".nascosto.bmp", "Immagini/foto.jpg", "../../chiavetta/vacanze.JPEG"})
             banco.metti(nome);
-        banco.metti(banco.chiavetta + "/vacanze.JPEG");
         // A name in Latin-1, as an old memory card may have it: shown with a replacement
         // character, opened by the bytes the folder gave.
         const QByteArray latino = QFile::encodeName(p) + "/caf\xE9.bmp";
@@ -342,15 +306,15 @@ private slots:
         QVERIFY(std::ofstream(latino.constData()).write(Nero.constData(), Nero.size()));
         for (const char* nome : {"sotto.gif", "archivio", ".nascosta", "sparita"})
             QDir().mkdir(p + "/" + nome);
-        QVERIFY(QFile::link(p + "/A.BMP", p + "/collegata.bmp"));
+        QVERIFY(QFile::link(p + "/nero.bmp", p + "/collegata.bmp"));
         QVERIFY(QFile::link(p + "/manca.bmp", p + "/sospesa.jpg"));
         QVERIFY(QFile::link(p + "/Immagini", p + "/scorciatoia"));
         banco.volumi.prepend(banco.radice.filePath("assente"));
         Importa* f = banco.apri();
         QVERIFY(f);
-        const QStringList elenco{"A.BMP",         "b.Jpg", "c.jpeg", u"caf\uFFFD.bmp"_s,
-                                 "collegata.bmp", "d.GIF", "e.wmf",  "f.ICO",
-                                 "g.cur"};
+        const QStringList elenco{"b.Jpg",         "c.jpeg", u"caf\uFFFD.bmp"_s,
+                                 "collegata.bmp", "d.GIF",  "e.wmf",
+                                 "f.ICO",         "g.cur",  "nero.bmp"};
         QCOMPARE(banco.file(), elenco);
         QCOMPARE(banco.albero(), (QStringList{banco.disco, "gridora", "archivio", "Immagini",
                                               "scorciatoia", "sotto.gif", "sparita"}));
@@ -358,105 +322,107 @@ private slots:
         // A folder gone since it was listed, or a volume that is not there.
         QVERIFY(banco.scegli(u"caf\uFFFD.bmp"_s));
         banco.converti();
-        const auto invariata = [&] {
+        QVERIFY(QDir(p + "/sparita").removeRecursively());
+        for (const bool volume : {false, true}) {
+            QVERIFY(volume ? banco.tastoVolume(Qt::Key_Up) : banco.apriCartella("sparita"));
             QCOMPARE(banco.posizione(), banco.in(banco.disco, p));
             QCOMPARE(banco.file(), elenco);
             QCOMPARE(banco.stato(), u"Importa figura 5 Bitmap 5x5"_s);
             QCOMPARE(f->celle(), QString(25, u'1'));
-        };
-        QVERIFY(QDir(p + "/sparita").removeRecursively());
-        QVERIFY(banco.apriCartella("sparita"));
-        invariata();
-        QVERIFY(banco.tastoVolume(Qt::Key_Up)); // "assente"
-        invariata();
+        }
 
         // Down into a folder through a link to one; another volume, whose root is the folder.
         QVERIFY(banco.apriCartella("scorciatoia"));
         QCOMPARE(banco.posizione(), banco.in(banco.disco, p + "/scorciatoia"));
-        QCOMPARE(banco.file(), QStringList{"foto.jpg"});
         QCOMPARE(banco.albero(), (QStringList{banco.disco, "gridora", "scorciatoia"}));
         QVERIFY(banco.tastoVolume(Qt::Key_Down)); // "chiavetta"
         QCOMPARE(banco.posizione(), banco.in(banco.chiavetta, banco.chiavetta));
         QCOMPARE(banco.file(), QStringList{"vacanze.JPEG"});
-        QCOMPARE(banco.albero(), QStringList{banco.chiavetta});
     }
 
-    // Puzzle files beside the pictures, one for each reason to leave one out of the collection.
-    // In the window one of another side converts like a picture, a refused one shows the error,
-    // and strokes over one of the chosen side are sampled with it. Then all go into the
-    // collection at once, a drawing met twice in the folder too, with a summary of the rest.
-    void schemi()
+    // Files read away from the window: a puzzle of another side converts like a picture, a
+    // refused one shows "Immagine NON Valida" in place of the preview, and strokes over one of a
+    // side the game has are sampled with it. A metafile that keeps its helper busy to its
+    // deadline is overtaken by a file chosen meanwhile. The engine's own tests go through every
+    // kind of picture and bad file.
+    void lettureESchemi()
+    {
+        BancoImporta banco;
+        banco.programmaWmf = aiutante(banco.radice.filePath("aiutante.sh"), "exec sleep 30");
+        banco.limiti.attesaWmfMs = 1500;
+        QString croce20; // each cell 4 x 4
+        for (int i = 0; i < 400; ++i)
+            croce20 += Incrocio[i / 80 * 5 + i % 20 / 4];
+        banco.metti("g.Non", scriviNon({}, 20, 20, croce20));
+        banco.metti("h.non", "width 0\n");
+        banco.metti("dieci.non", scriviNon({}, 10, 10, Dieci));
+        banco.metti("lento.wmf", wmfDi(celleDi(5), 5));
+        Importa* f = banco.apri();
+        QVERIFY(f && banco.scegli("g.Non"));
+        banco.converti();
+        QCOMPARE(f->celle(), Incrocio);
+        QVERIFY(banco.scegli("h.non"));
+        QCOMPARE(banco.stato(), u"[Trasforma] (vuota) errore 0 Bitmap 5x5"_s);
+        QCOMPARE(banco.c().errore->caption(), u"Immagine NON Valida"_s);
+        QVERIFY(banco.scegli("dieci.non"));
+        banco.tratto(Qt::LeftButton, {{2, 60}, {116, 60}});
+        banco.converti();
+        QCOMPARE(f->celle(), Dieci.left(50).repeated(2));
+
+        const QDeadlineTimer scadenza(1000);
+        QVERIFY(banco.scegli("lento.wmf", false) && f->occupata());
+        clicca(banco.c().Option1[2]);
+        QVERIFY(banco.scegli("nero.bmp", false)); // while the helper still sleeps
+        QVERIFY(!scadenza.hasExpired());
+        QVERIFY(banco.quieta());
+        banco.converti();
+        QCOMPARE(f->celle(), QString(225, u'1'));
+    }
+
+    // A folder's puzzle files into the collection, one for each reason to leave one out, a
+    // drawing met twice in the folder too, and a summary; then a write that fails half-way (the
+    // 15 x 15 row refused by the file after the 5 x 5 one went in) stores nothing.
+    void raccolta()
     {
         BancoImporta banco;
         QVERIFY(banco.archivio.prepara().ok());
         for (const int lato : {5, 10})
             for (const Disegno& d : banco.archivio.elenco(lato).valore)
                 banco.archivio.elimina(lato, d.id);
-        const QString croce = "0010000100111110010000100", bandiera = "0100001000111100100000000";
-        const QString riga = "11111" + QString(20, u'0'),
-                      dieci = QString(10, u'1') + QString(90, u'0');
-        QString croce20; // each cell 4 x 4
-        for (int i = 0; i < 400; ++i)
-            croce20 += croce[i / 80 * 5 + i % 20 / 4];
+        const QString bandiera = "0100001000111100100000000", riga = "11111" + QString(20, u'0');
         banco.archivio.inserisci(5, bandiera, "Bandiera");
-        banco.metti("Schemi/a.non", scriviNon("  gatto NERO ", 5, 5, croce));
-        banco.metti("Schemi/b.non", scriviNon("copia", 5, 5, croce));
-        banco.metti("Schemi/c.non", scriviNon("altro nome", 5, 5, bandiera));
-        banco.metti("Schemi/d.non", scriviNon("BANDIERA", 5, 5, riga));
-        banco.metti("Schemi/e senza titolo.non", scriviNon({}, 10, 10, dieci));
-        banco.metti("Schemi/f.non", "width 5\nheight 5\nrows\n1\n1\n0\n0\n0\n"
-                                    "columns\n1\n1\n0\n0\n0\n");
-        banco.metti("Schemi/g.Non", scriviNon({}, 20, 20, croce20));
-        banco.metti("Schemi/h.non", "width 0\n");
-        banco.metti("Schemi/i.bmp", Nero);
-        Importa* f = banco.apri();
-        QVERIFY(f && banco.apriCartella("Schemi"));
-        QVERIFY(banco.scegli("g.Non"));
-        banco.converti();
-        QCOMPARE(f->celle(), croce);
-        QVERIFY(banco.scegli("h.non"));
-        QCOMPARE(banco.stato(), u"[Trasforma] (vuota) errore 0 Bitmap 5x5"_s);
-        QVERIFY(banco.scegli("e senza titolo.non"));
-        banco.tratto(Qt::LeftButton, {{2, 60}, {116, 60}});
-        banco.converti();
-        QCOMPARE(f->celle(), dieci.left(50).repeated(2));
-
-        QVERIFY(banco.aggiungiTutti());
+        banco.metti("a.non", scriviNon("  gatto NERO ", 5, 5, Incrocio));
+        banco.metti("b.non", scriviNon("copia", 5, 5, Incrocio));
+        banco.metti("c.non", scriviNon("altro nome", 5, 5, bandiera));
+        banco.metti("d.non", scriviNon("BANDIERA", 5, 5, riga));
+        banco.metti("e senza titolo.non", scriviNon({}, 10, 10, Dieci));
+        banco.metti("f.non", "width 5\nheight 5\nrows\n1\n1\n0\n0\n0\ncolumns\n1\n1\n0\n0\n0\n");
+        banco.metti("g.Non", scriviNon({}, 20, 20, QString(400, u'0')));
+        banco.metti("h.non", "width 0\n");
+        banco.metti("Altri/a.non", scriviNon("riga", 5, 5, riga));
+        banco.metti("Altri/b.non", scriviNon("riga", 15, 15, QString(225, u'0')));
+        QVERIFY(banco.apri() && banco.aggiungiTutti());
         QCOMPARE(banco.messaggi.avvisi,
                  QStringList{"RACCOLTA: Schemi aggiunti: 2\n\nNon aggiunti:\ngià presenti: 2\n"
                              "nome già usato: 1\ncon più di una soluzione: 1\n"
                              "di altre dimensioni: 1\nnon validi: 1"});
-        const auto nomi = [&banco](int lato) {
-            QStringList n;
+        QStringList nomi;
+        for (const int lato : {5, 10})
             for (const Disegno& d : banco.archivio.elenco(lato).valore)
-                n << d.nome + ' ' + d.pixel;
-            return n;
-        };
-        QCOMPARE(nomi(5), (QStringList{"Bandiera " + bandiera, "Gatto Nero " + croce}));
-        QCOMPARE(nomi(10), QStringList{"E Senza Titolo " + dieci});
-    }
+                nomi << d.nome + ' ' + d.pixel;
+        QCOMPARE(nomi, (QStringList{"Bandiera " + bandiera, "Gatto Nero " + Incrocio,
+                                    "E Senza Titolo " + Dieci}));
 
-    // A write to the collection that fails half-way stores nothing: the 15 x 15 row is refused
-    // by the file after the 5 x 5 one went in, and neither stays.
-    void raccoltaGuasta()
-    {
-        BancoImporta banco;
-        QVERIFY(banco.archivio.prepara().ok());
         {
             QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "guasto");
             db.setDatabaseName(banco.archivio.percorso());
-            QVERIFY(db.open() &&
-                    QSqlQuery(db).exec("CREATE TRIGGER guasto BEFORE INSERT ON "
-                                       "Disegni15 BEGIN SELECT RAISE(ABORT, 'x'); END"));
+            QVERIFY(db.open() && QSqlQuery(db).exec("CREATE TRIGGER t BEFORE INSERT ON Disegni15 "
+                                                    "BEGIN SELECT RAISE(ABORT, 'x'); END"));
         }
         QSqlDatabase::removeDatabase("guasto");
-        const qsizetype cinque = banco.archivio.elenco(5).valore.size();
-        banco.metti("a.non", scriviNon("riga", 5, 5, "11111" + QString(20, u'0')));
-        banco.metti("b.non", scriviNon("riga", 15, 15, QString(15, u'1') + QString(210, u'0')));
-        QVERIFY(banco.apri() && banco.aggiungiTutti());
-        QCOMPARE(banco.messaggi.avvisi.size(), 1);
-        QVERIFY(banco.messaggi.avvisi.first().startsWith("SCHEMI NON AGGIUNTI: "));
-        QCOMPARE(banco.archivio.elenco(5).valore.size(), cinque);
+        QVERIFY(banco.apriCartella("Altri") && banco.aggiungiTutti());
+        QCOMPARE(banco.messaggi.avvisi.last().section(": ", 0, 0), u"SCHEMI NON AGGIUNTI"_s);
+        QCOMPARE(banco.archivio.elenco(5).valore.size(), 2);
     }
 
     // --- Browsing helpers and the loader thread ---
@@ -466,11 +432,6 @@ private slots:
         QCOMPARE(ordinaVolumi({"/mnt/b", "/media/x/", "/", "/mnt/A", "/mnt/b"}),
                  (QStringList{"/", "/media/x", "/mnt/A", "/mnt/b"}));
         QCOMPARE(volumiMontati().value(0), u"/"_s);
-        const QStringList v{"/", "/mnt/a", "/mnt/a/b"};
-        QCOMPARE(
-            (QStringList{volumeDi("/mnt/a/b/c", v), volumeDi("/mnt/a/bc", v),
-                         volumeDi("/mnt/ab", v), volumeDi("/mnt/a/", v), volumeDi("/x", {"/mnt"})}),
-            (QStringList{"/mnt/a/b", "/mnt/a", "/", "/mnt/a", ""}));
         QCOMPARE(percorsoDa("/", "/a/b"), (QStringList{"/", "/a", "/a/b"}));
     }
 
@@ -479,13 +440,8 @@ private slots:
     // answering).
     void soloLUltimaRichiesta()
     {
-        QTemporaryDir radice;
-        const QString prima = radice.filePath("prima"), seconda = radice.filePath("seconda");
-        QDir().mkpath(prima);
-        QDir().mkpath(seconda);
         // Shared with the reading thread, which outlives the Caricatore.
-        const auto entrata = std::make_shared<QSemaphore>(),
-                   uscita = std::make_shared<QSemaphore>();
+        auto entrata = std::make_shared<QSemaphore>(), uscita = std::make_shared<QSemaphore>();
         auto caricatore = std::make_unique<Caricatore>([=](const QByteArray& percorso, QSize) {
             if (percorso == "bloccata") {
                 entrata->release();
@@ -495,11 +451,11 @@ private slots:
         });
         QSignalSpy elencate(caricatore.get(), &Caricatore::elencata);
         QSignalSpy lette(caricatore.get(), &Caricatore::letta);
-        caricatore->elenca(prima);
-        const int ultima = caricatore->elenca(seconda);
+        caricatore->elenca(QDir::tempPath());
+        const int ultima = caricatore->elenca(QDir::tempPath());
         QTRY_VERIFY(!caricatore->inCorso());
         QCOMPARE(elencate.count(), 1);
-        QCOMPARE(elencate.first().mid(0, 2), (QVariantList{ultima, seconda}));
+        QCOMPARE(elencate.first().first().toInt(), ultima);
         caricatore->leggi("bloccata", {});
         QVERIFY(entrata->tryAcquire(1, 5000));
         caricatore->annullaLettura();
@@ -511,12 +467,11 @@ private slots:
 
         caricatore->leggi("bloccata", {});
         QVERIFY(entrata->tryAcquire(1, 5000));
-        QElapsedTimer tempo;
-        tempo.start();
+        const QDeadlineTimer scadenza(200);
         caricatore.reset();
-        const qint64 attesa = tempo.elapsed();
+        const bool inTempo = !scadenza.hasExpired();
         uscita->release(); // the mount answers at last; the thread ends and goes
-        QVERIFY2(attesa < 200, qPrintable(QString::number(attesa)));
+        QVERIFY(inTempo);
     }
 };
 
