@@ -467,7 +467,8 @@ private slots:
 
         caricatore->leggi("bloccata", {});
         QVERIFY(entrata->tryAcquire(1, 5000));
-        const QDeadlineTimer scadenza(200);
+        const QDeadlineTimer scadenza(
+            1000); // far below a wait for the mount, above a loaded machine's pause
         caricatore.reset();
         const bool inTempo = !scadenza.hasExpired();
         uscita->release(); // the mount answers at last; the thread ends and goes
