@@ -1,6 +1,8 @@
-// Board geometry: numberings, shades, cell pictures and cell strings.
+// The board: its two cell numberings, the cell string that stores a puzzle, and the clue texts
+// as the labels show them.
 
-#include "model/Tavola.h"
+#include "Disegni.h"
+#include "model/Indizi.h"
 
 #include <QTest>
 
@@ -15,47 +17,47 @@ private slots:
     void numerazioni()
     {
         for (const int lato : {5, 10, 15}) {
-            int visibili = 0;
             for (int video = 0; video < CelleVideo; ++video) {
                 const int r = video / LatoMassimo, c = video % LatoMassimo;
-                QCOMPARE(cellaVisibile(video, lato), r < lato && c < lato);
-                visibili += cellaVisibile(video, lato);
-                if (r < lato && c < lato)
-                    QCOMPARE(std::pair(videoDaLogico(indiceLogico(r, c, lato), lato),
-                                       logicoDaVideo(video, lato)),
-                             std::pair(video, r * lato + c));
+                const int logico = r < lato && c < lato ? r * lato + c : -1;
+                QCOMPARE(logicoDaVideo(video, lato), logico);
+                QVERIFY(logico < 0 || videoDaLogico(logico, lato) == video);
             }
-            QCOMPARE(visibili, lato * lato);
-        }
-    }
-
-    // Rows of shades alternate "121212121212121" and "232323232323232"; each shade has its
-    // empty and crossed picture, and a filled cell is 101 on every shade.
-    void aspettoDelleCelle()
-    {
-        for (int video = 0; video < CelleVideo; ++video)
-            QCOMPARE(tonalita(video), 1 + video / 15 % 2 + video % 15 % 2);
-        const int immagini[3][3] = {{103, 102, 106}, {101, 101, 101}, {105, 104, 107}};
-        for (const Segno segno : {Vuoto, Pieno, Croce}) {
-            for (int t = 1; t <= 3; ++t)
-                QCOMPARE(immagineCella(segno, t), immagini[segno][t - 1]);
         }
     }
 
     // Only "1" fills a cell; crosses, and cells past the board, are not part of the string.
     void stringaDelleCelle()
     {
-        Segni segni = segniDaPixel(QStringLiteral("1x0211") + QString(19, u'0'), 5);
-        QCOMPARE(pixelDaSegni(segni, 5), QStringLiteral("100011") + QString(19, u'0'));
+        Segni segni = segniDaPixel(u"1x0211"_qs + QString(19, u'0'), 5);
         segni[1] = Croce;
         segni[25] = Pieno;
-        QCOMPARE(pixelDaSegni(segni, 5), QStringLiteral("100011") + QString(19, u'0'));
+        QCOMPARE(pixelDaSegni(segni, 5), u"100011"_qs + QString(19, u'0'));
         const QString angolo = QString(224, u'0') + u'1';
         QCOMPARE(pixelDaSegni(segniDaPixel(angolo, 15), 15), angolo);
-        QVERIFY(pixelValido(angolo, 15));
-        QVERIFY(!pixelValido(QString(100, u'0'), 5));
-        QVERIFY(!pixelValido(QString(24, u'0') + u'2', 5));
-        QVERIFY(!pixelValido(QString(49, u'0'), 7));
+        QVERIFY(pixelValido(angolo, 15) && !pixelValido(QString(100, u'0'), 5) &&
+                !pixelValido(QString(24, u'0') + u'2', 5) && !pixelValido(QString(49, u'0'), 7));
+    }
+
+    // Fewer than six runs of a column sit at the bottom of six lines; an empty line has no text.
+    // A run that reaches the end of a row stops there even when the next row starts filled;
+    // labels past the side stay empty.
+    void indizi()
+    {
+        QCOMPARE(testoIndizioRiga({3, 1}) + testoIndizioRiga({}) + testoIndizioColonna({}),
+                 u" 3  1 "_qs);
+        QCOMPARE(testoIndizioColonna({15}), u"\r\r\r\r\r 15\r"_qs);
+        QCOMPARE(testoIndizioColonna({1, 1, 1, 1, 1}), u"\r 1\r 1\r 1\r 1\r 1\r"_qs);
+        QCOMPARE(testoIndizioColonna(Sequenze(6, 1)) + testoIndizioColonna(Sequenze(8, 1)),
+                 u" 1\r"_qs.repeated(14));
+        const QStringList tavola = {"...##", "##...", ".....", "#.#.#", "#####"};
+        const Indizi indizi = calcolaIndizi(segniDaPixel(pixelDi(tavola), 5), 5);
+        QCOMPARE(QStringList(indizi.righe.begin(), indizi.righe.end()),
+                 QStringList({" 2 ", " 2 ", "", " 1  1  1 ", " 5 "}) + QStringList(10));
+        const QString unoDue = u"\r\r\r\r 1\r 2\r"_qs, unoUno = u"\r\r\r\r 1\r 1\r"_qs;
+        QCOMPARE(QStringList(indizi.colonne.begin(), indizi.colonne.end()),
+                 QStringList({unoDue, unoUno, u"\r\r\r\r\r 2\r"_qs, unoUno, unoDue}) +
+                     QStringList(10));
     }
 };
 
