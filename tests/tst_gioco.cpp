@@ -107,31 +107,48 @@ private slots:
         QCOMPARE(c.nomer->caption(), QStringLiteral("D'ANGELO"));
     }
 
-    // 2 + 4 + 8 + 8 minutes with their pointers. The pointer stays on the cells until the second
-    // tick after an error, which a later error does not put off; then the pen shows where the
-    // pointer moves. At 24 hours the clock stops, with its sound once, and an error adds no time.
+    // On a 15 x 15 board a column of eight runs shows all of them inside its frame. Errors cost
+    // 2 + 4 + 8 + 8 minutes and show their pointers. The pointer stays on the cells until the
+    // second tick after an error, which a later error does not put off; then the pen shows where
+    // the pointer moves. At 24 hours the clock stops, with its sound once, and an error adds no
+    // time.
     void erroriEPenalita()
     {
         Banco banco;
-        banco.metti(5, {Bandiera});
-        GridoraGame* gioco = gioca(banco);
+        QStringList righe(15, QString(15, u'.'));
+        for (int r = 0; r < 15; r += 2)
+            righe[r][0] = u'#';
+        righe[0][1] = u'#'; // column 1 and the even rows hold the cells that cost an error
+        banco.metti(15, {{QStringLiteral("Righe"), righe}});
+        GridoraGame* gioco = gioca(banco, 15);
         const Tavoliere& t = gioco->tavoliere();
-        const auto errore = [&](int riga, int colonna, const char* puntatore, const char* tempo) {
+        const QRect etichetta = t.rettangoloIndizioColonna(0);
+        const QImage schermo = gioco->grab().toImage();
+        QString scure; // the label's rows of pixels, dark where they cross a number
+        for (int y = etichetta.top(); y < std::min(etichetta.bottom(), t.area()->y() - 1); ++y) {
+            bool scuro = false;
+            for (int x = etichetta.left() + 2; x < etichetta.right() - 1; ++x)
+                scuro = scuro || qGray(schermo.pixel(x, y)) < 100;
+            scure += scuro ? u'#' : u'.';
+        }
+        QCOMPARE(scure.split(u'.', Qt::SkipEmptyParts).size(), 8);
+
+        const auto errore = [&](int riga, const char* puntatore, const char* tempo) {
             banco.suono.suonati.clear();
-            banco.clic(gioco, riga, colonna);
+            banco.clic(gioco, riga, 1);
             QCOMPARE(banco.suono.suonati, QList<int>{104});
             QCOMPARE(gioco->controlli().tempoG->caption(), QString::fromLatin1(tempo));
             for (const QPoint cella : {QPoint(0, 0), QPoint(3, 2), QPoint(14, 14)})
                 QVERIFY(stessoPuntatore(t.puntatoreCella(cella.x(), cella.y()), puntatore));
         };
-        errore(0, 0, "2MIN", "00:02:00");
-        errore(0, 2, "4MIN", "00:06:00");
-        errore(0, 3, "8MIN", "00:14:00");
+        errore(2, "2MIN", "00:02:00");
+        errore(4, "4MIN", "00:06:00");
+        errore(6, "8MIN", "00:14:00");
         const QPoint sopra = t.rettangoloCella(2, 2).center();
         banco.tempo.scatta();
         muovi(gioco, sopra);
         QVERIFY(stessoPuntatore(t.puntatoreCella(2, 2), "8MIN"));
-        errore(1, 0, "8MIN", "00:22:01");
+        errore(8, "8MIN", "00:22:01");
         banco.tempo.scatta();
         muovi(gioco, sopra + QPoint(1, 0));
         QVERIFY(stessoPuntatore(t.puntatoreCella(2, 2), "PENNA"));
@@ -139,7 +156,7 @@ private slots:
 
         banco.suono.suonati.clear();
         banco.tempo.scatta(24 * 3600);
-        banco.clic(gioco, 1, 2);
+        banco.clic(gioco, 10, 1);
         QCOMPARE(gioco->controlli().tempoG->caption(), QStringLiteral("24:00:00"));
         QCOMPARE(banco.suono.suonati, (QList<int>{106, 104}));
     }
@@ -212,68 +229,42 @@ private slots:
     // Nothing to play: a row that no game can play (a NULL picture, the grid of another side), a
     // side without puzzles, a file that is not a database. The player is told once, gets no
     // question, and can close the window.
-    void nessunaPartita_data()
-    {
-        QTest::addColumn<QVariantList>("riga"); // Griglia and Pixel written straight into the table
-        QTest::addColumn<QString>("avviso");    // a pattern of the message
-        const QString nonValido = QStringLiteral("^SCHEMA NON VALIDO");
-        QTest::newRow("pixel NULL") << QVariantList{"5", QVariant()} << nonValido;
-        QTest::newRow("griglia di un altro lato")
-            << QVariantList{"10", QString(25, u'1')} << nonValido;
-        QTest::newRow("nessuno schema") << QVariantList() << "^NESSUNO SCHEMA: .*Facile \\(5x5\\)";
-        QTest::newRow("archivio illeggibile") << QVariantList{"non un archivio"} << "Dati\\.mdb";
-    }
     void nessunaPartita()
     {
-        QFETCH(QVariantList, riga);
-        QFETCH(QString, avviso);
-        Banco banco;
-        banco.metti(5, {});
-        QFile file(banco.archivio.percorso());
-        if (riga.size() == 1 && file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            file.write(QByteArray(4096, 'x'));
-        if (riga.size() == 2) {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "diretto");
-            db.setDatabaseName(file.fileName());
-            QVERIFY(db.open());
-            QSqlQuery q(db);
-            QVERIFY(q.prepare("INSERT INTO Disegni5 (Griglia, Pixel, Nome) VALUES (?, ?, 'X')"));
-            q.addBindValue(riga[0]);
-            q.addBindValue(riga[1]);
-            QVERIFY(q.exec());
+        const QString nonValido = QStringLiteral("^SCHEMA NON VALIDO");
+        // Griglia and Pixel of a row written straight into the table, and a pattern of the message.
+        for (const auto& [riga, avviso] :
+             {std::pair{QVariantList{"5", QVariant()}, nonValido},
+              {QVariantList{"10", QString(25, u'1')}, nonValido},
+              {QVariantList(), QStringLiteral("^NESSUNO SCHEMA: .*Facile \\(5x5\\)")},
+              {QVariantList{"non un archivio"}, QStringLiteral("Dati\\.mdb")}}) {
+            Banco banco;
+            banco.metti(5, {});
+            QFile file(banco.archivio.percorso());
+            if (riga.size() == 1 && file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                file.write(QByteArray(4096, 'x'));
+            if (riga.size() == 2) {
+                QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "diretto");
+                db.setDatabaseName(file.fileName());
+                QVERIFY(db.open());
+                QSqlQuery q(db);
+                QVERIFY(
+                    q.prepare("INSERT INTO Disegni5 (Griglia, Pixel, Nome) VALUES (?, ?, 'X')"));
+                q.addBindValue(riga[0]);
+                q.addBindValue(riga[1]);
+                QVERIFY(q.exec());
+            }
+            QSqlDatabase::removeDatabase("diretto");
+            file.close();
+            GridoraGame* gioco = banco.apri(5);
+            QVERIFY2(banco.messaggi.avvisi.size() == 1 &&
+                         banco.messaggi.avvisi.first().contains(QRegularExpression(avviso)),
+                     qPrintable(avviso));
+            QVERIFY(!gioco->controlli().richhlp->isVisible());
+            gioco->close();
+            PianificatoreFinto::eliminaFinestreChiuse();
+            QVERIFY(banco.inizio->isVisible());
         }
-        QSqlDatabase::removeDatabase("diretto");
-        file.close();
-        GridoraGame* gioco = banco.apri(5);
-        QCOMPARE(banco.messaggi.avvisi.size(), 1);
-        QVERIFY(banco.messaggi.avvisi.first().contains(QRegularExpression(avviso)));
-        QVERIFY(!gioco->controlli().richhlp->isVisible());
-        gioco->close();
-        PianificatoreFinto::eliminaFinestreChiuse();
-        QVERIFY(banco.inizio->isVisible());
-    }
-
-    // A column of eight runs (15 x 15) shows all of them inside its frame without hovering.
-    void colonnaDiOttoSequenzeLeggibile()
-    {
-        Banco banco;
-        QStringList righe;
-        for (int r = 0; r < 15; ++r)
-            righe << (r % 2 == 0 ? QStringLiteral("#..............") : QString(15, u'.'));
-        banco.metti(15, {{QStringLiteral("Righe"), righe}});
-        GridoraGame* gioco = gioca(banco, 15);
-        const QRect etichetta = gioco->tavoliere().rettangoloIndizioColonna(0);
-        const QImage schermo = gioco->grab().toImage();
-        // Its rows of pixels, dark where they cross a number, down to the board.
-        QString scure;
-        for (int y = etichetta.top();
-             y < std::min(etichetta.bottom(), gioco->tavoliere().area()->y() - 1); ++y) {
-            bool scuro = false;
-            for (int x = etichetta.left() + 2; x < etichetta.right() - 1; ++x)
-                scuro = scuro || qGray(schermo.pixel(x, y)) < 100;
-            scure += scuro ? u'#' : u'.';
-        }
-        QCOMPARE(scure.split(u'.', Qt::SkipEmptyParts).size(), 8);
     }
 };
 

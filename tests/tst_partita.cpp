@@ -25,64 +25,57 @@ class TestPartita : public QObject {
     Q_OBJECT
 
 private slots:
-    // A case is the options ('X' Senza X, 'S' Senza Errori), the cell ('P' filled in the
+    // Each case: the options ('X' Senza X, 'S' Senza Errori), the cell ('P' filled in the
     // solution (0, 0), 'V' empty (0, 1), 'C' empty and crossed before play (1, 0)) and its clicks
-    // ('L' left, 'R' right). The last click gives what the cell took ("rifiutato" if nothing),
-    // the cell's mark and what it shows, the right fills and the errors, and whether the cell
-    // still takes clicks.
-    void clic_data()
-    {
-        QTest::addColumn<QString>("caso");
-        QTest::addColumn<QString>("atteso");
-        const auto riga = [](const char* nome, const char* caso, const char* atteso) {
-            QTest::newRow(nome) << QString::fromLatin1(caso) << QString::fromLatin1(atteso);
-        };
-        riga("riempimento giusto", "P L", "Riempita ## 1 0 -");
-        riga("riempimento definitivo", "P LR", "rifiutato ## 1 0 -");
-        riga("croce su una casella piena", "P R", "CroceMessa xx 0 0 +");
-        riga("croce tolta, mai riempita", "P RL", "CroceTolta .. 0 0 +");
-        riga("errore", "V L", "Errore xx 0 1 +");
-        riga("croce dell'errore tolta", "V LL", "CroceTolta .. 0 1 +");
-        riga("croce e via", "V RR", "CroceTolta .. 0 0 +");
-        riga("croce iniziale tolta", "C L", "CroceTolta .. 0 0 +");
-        riga("croce iniziale rimessa", "C LR", "CroceMessa xx 0 0 +");
-        riga("croce iniziale mai riempita", "C LL", "CroceTolta .. 0 0 +");
-
-        riga("X: niente croci", "X V R", "Nessuno .. 0 0 +");
-        riga("X: errore senza croce", "X V L", "Errore x. 0 1 +");
-        // The second left click clears the hidden cross, so the third is a new error.
-        riga("X: croce nascosta tolta", "X V LLL", "Errore x. 0 2 +");
-        riga("X: il destro lascia la croce nascosta", "X V LR", "Nessuno x. 0 1 +");
-        riga("X: croce iniziale a vista", "X C L", "CroceTolta .x 0 0 +");
-        riga("X: riempimento giusto", "X P L", "Riempita ## 1 0 -");
-
-        riga("S: riempimento sbagliato", "S V L", "Riempita ## 0 0 +");
-        riga("S: riempimento sbagliato tolto", "S V LR", "Svuotata .. 0 0 +");
-        riga("S: riempimento giusto tolto", "S P LR", "Svuotata .. 0 0 +");
-        riga("S: sinistro su un pieno", "S P LL", "Nessuno ## 1 0 +");
-        riga("XS: niente croci", "XS V R", "Nessuno .. 0 0 +");
-    }
+    // ('L' left, 'R' right); then what the last click gives: what the cell took ("rifiutato" if
+    // nothing), the cell's mark and what it shows ('.' empty, '#' filled, 'x' crossed), the right
+    // fills and the errors, and whether the cell still takes clicks.
     void clic()
     {
-        QFETCH(QString, caso);
-        QFETCH(QString, atteso);
-        Partita p(5, pixelDi(Tavola), {caso.contains(u'X'), caso.contains(u'S')});
-        p.avvia();
-        const int r = caso.contains(u'C') ? 1 : 0;
-        const int c = caso.contains(u'V') ? 1 : 0;
-        EsitoClic e;
-        for (const QChar tasto : caso.section(u' ', -1))
-            e = p.clic(r, c, tasto == u'L' ? Pulsante::Sinistro : Pulsante::Destro);
+        const QStringList casi = {
+            "P L: Riempita ## 1 0 -",
+            "P LR: rifiutato ## 1 0 -", // a right fill is final
+            "P R: CroceMessa xx 0 0 +",
+            "P RL: CroceTolta .. 0 0 +", // never filled by taking a cross away
+            "V L: Errore xx 0 1 +",
+            "V LL: CroceTolta .. 0 1 +",
+            "V RR: CroceTolta .. 0 0 +",
+            "C L: CroceTolta .. 0 0 +",
+            "C LR: CroceMessa xx 0 0 +",
+            "C LL: CroceTolta .. 0 0 +", // an empty line's cell is never filled, nor an error
+            "X V R: Nessuno .. 0 0 +",
+            "X V L: Errore x. 0 1 +",
+            // The second left click clears the hidden cross, so the third is a new error.
+            "X V LLL: Errore x. 0 2 +",
+            "X V LR: Nessuno x. 0 1 +",   // the right button leaves the hidden cross
+            "X C L: CroceTolta .x 0 0 +", // an empty line's cross stays on screen
+            "X P L: Riempita ## 1 0 -",
+            "S V L: Riempita ## 0 0 +",
+            "S V LR: Svuotata .. 0 0 +",
+            "S P LR: Svuotata .. 0 0 +",
+            "S P LL: Nessuno ## 1 0 +",
+            "XS V R: Nessuno .. 0 0 +",
+        };
         const QStringList tipi = {"Nessuno",    "Riempita",   "Errore",
                                   "CroceMessa", "CroceTolta", "Svuotata"};
-        const QString segni = QString(carattere(p.segno(r, c))) + carattere(p.mostrato(r, c));
-        const QString visto =
-            QStringLiteral("%1 %2 %3 %4 %5")
-                .arg(e.gestito ? tipi.at(static_cast<int>(e.tipo)) : "rifiutato", segni)
-                .arg(p.caselleGiuste())
-                .arg(p.errori())
-                .arg(QChar(p.cliccabile(r, c) ? u'+' : u'-'));
-        QCOMPARE(visto, atteso);
+        for (const QString& caso : casi) {
+            const QString clic = caso.section(u':', 0, 0);
+            Partita p(5, pixelDi(Tavola), {clic.contains(u'X'), clic.contains(u'S')});
+            p.avvia();
+            const int r = clic.contains(u'C') ? 1 : 0;
+            const int c = clic.contains(u'V') ? 1 : 0;
+            EsitoClic e;
+            for (const QChar tasto : clic.section(u' ', -1))
+                e = p.clic(r, c, tasto == u'L' ? Pulsante::Sinistro : Pulsante::Destro);
+            const QString segni = QString(carattere(p.segno(r, c))) + carattere(p.mostrato(r, c));
+            const QString tipo = e.gestito ? tipi.at(static_cast<int>(e.tipo)) : "rifiutato";
+            QCOMPARE(QStringLiteral("%1: %2 %3 %4 %5 %6")
+                         .arg(clic, tipo, segni)
+                         .arg(p.caselleGiuste())
+                         .arg(p.errori())
+                         .arg(QChar(p.cliccabile(r, c) ? u'+' : u'-')),
+                     caso);
+        }
     }
 
     // The game ends at the last fill of the solution, and takes no more clicks; it does not start
