@@ -12,12 +12,8 @@ namespace {
 
 // Row 1 and column 3 are empty, so crossed before play.
 const QStringList Tavola = {"#.#..", ".....", "##...", "#...#", "..#.#"};
-
-// A cell's mark, or what it shows: '.' empty, '#' filled, 'x' crossed.
-QChar carattere(Segno s)
-{
-    return QStringLiteral(".#x").at(s);
-}
+// A mark as a character: '.' empty, '#' filled, 'x' crossed.
+constexpr char16_t Simboli[] = u".#x";
 
 } // namespace
 
@@ -67,7 +63,7 @@ private slots:
             EsitoClic e;
             for (const QChar tasto : clic.section(u' ', -1))
                 e = p.clic(r, c, tasto == u'L' ? Pulsante::Sinistro : Pulsante::Destro);
-            const QString segni = QString(carattere(p.segno(r, c))) + carattere(p.mostrato(r, c));
+            const QString segni = QString(Simboli[p.segno(r, c)]) + Simboli[p.mostrato(r, c)];
             const QString tipo = e.gestito ? tipi.at(static_cast<int>(e.tipo)) : "rifiutato";
             QCOMPARE(QStringLiteral("%1: %2 %3 %4 %5 %6")
                          .arg(clic, tipo, segni)
@@ -107,27 +103,22 @@ private slots:
     // Empty lines show crossed from the start, while the player's marks stay empty. The help
     // reveals column 0 and row 2: filled cells as filled, the others as crossed, the crossing
     // once; its crosses are hidden in "Senza X", those of the empty lines stay on screen.
-    // Revealed fills stay clickable only in "Senza Errori".
     void rivelazione()
     {
-        for (const auto& [senzaX, senzaErrori, mostrati] :
-             {std::tuple{false, false, "#..x.xxxxx##xxx#..x.x..x."},
-              {true, false, "#..x.xxxxx##.x.#..x....x."},
-              {false, true, "#..x.xxxxx##xxx#..x.x..x."}}) {
-            Partita p(5, pixelDi(Tavola), {senzaX, senzaErrori}, true);
+        for (const bool senzaX : {false, true}) {
+            Partita p(5, pixelDi(Tavola), {senzaX, false}, true);
             p.rivela(0, 2);
             p.avvia();
             QString segni;
             QString visti;
             for (int k = 0; k < 25; ++k) {
-                segni += carattere(p.segno(k / 5, k % 5));
-                visti += carattere(p.mostrato(k / 5, k % 5));
+                segni += Simboli[p.segno(k / 5, k % 5)];
+                visti += Simboli[p.mostrato(k / 5, k % 5)];
             }
             QCOMPARE(segni, QStringLiteral("#....x....##xxx#....x...."));
-            QCOMPARE(visti, QString::fromLatin1(mostrati));
+            QCOMPARE(visti, senzaX ? QStringLiteral("#..x.xxxxx##.x.#..x....x.")
+                                   : QStringLiteral("#..x.xxxxx##xxx#..x.x..x."));
             QCOMPARE(p.caselleGiuste(), 4);
-            for (const QPoint rc : {QPoint(0, 0), QPoint(2, 0), QPoint(3, 0), QPoint(2, 1)})
-                QCOMPARE(p.cliccabile(rc.x(), rc.y()), senzaErrori);
         }
     }
 };

@@ -14,44 +14,31 @@ private slots:
     // The reels' waits grow after the step that leaves 80 and 10 column steps (0.05 and 0.1 s),
     // and 100 and 20 row steps (0.04 and 0.09 s). Each reel's waits are written as stretches of
     // equal waits, "steps*wait", the column reel's before the row reel's.
-    void giriNoti_data()
-    {
-        QTest::addColumn<double>("r");
-        QTest::addColumn<double>("s");
-        QTest::addColumn<int>("lato");
-        QTest::addColumn<QString>("attese");
-        // A = 180 / 15 = 12, B0 = 10, B = 22.
-        QTest::newRow("A 12, B0 10 su 5x5")
-            << 0.359 << 0.31 << 5 << "2*0.005 10*0.105 / 2*0.005 20*0.095";
-        // A = 500 / 5 = 100, B = 101: both marks of each reel are reached.
-        QTest::newRow("A 100 su 15x15")
-            << 0.999 << 0.0 << 15 << "20*0.005 70*0.055 10*0.155 / 1*0.005 80*0.045 20*0.135";
-        // 1 is taken as the top of the range: A = 500 / 15 = 33, B0 = 30.
-        QTest::newRow("r e s uguali a 1")
-            << 1.0 << 1.0 << 5 << "23*0.005 10*0.105 / 43*0.005 20*0.095";
-        // A = 8 / 10 = 0, taken as 1: a single column step; B0 = 30.
-        QTest::newRow("A 1 su 10x10 dopo la divisione")
-            << 0.015 << 0.99 << 10 << "1*0.005 / 11*0.005 20*0.095";
-    }
     void giriNoti()
     {
-        QFETCH(double, r);
-        QFETCH(double, s);
-        QFETCH(int, lato);
-        QFETCH(QString, attese);
-        QList<double> passi[2]; // each reel's waits
-        for (const Passo& p : passiGiro(r, s, lato))
-            passi[p.bobina].append(p.attesa);
-        const auto tratti = [](const QList<double>& a) {
-            QStringList t;
-            for (qsizetype i = 0, j = 0; i < a.size(); i = j) {
-                while (j < a.size() && a[j] == a[i])
-                    ++j;
-                t << QStringLiteral("%1*%2").arg(j - i).arg(a[i]);
-            }
-            return t.join(u' ');
-        };
-        QCOMPARE(tratti(passi[0]) + " / " + tratti(passi[1]), attese);
+        for (const auto& [r, s, lato, attese] :
+             {// A = 180 / 15 = 12, B0 = 10, B = 22.
+              std::tuple{0.359, 0.31, 5, "2*0.005 10*0.105 / 2*0.005 20*0.095"},
+              // A = 500 / 5 = 100, B = 101: both marks of each reel are reached.
+              {0.999, 0.0, 15, "20*0.005 70*0.055 10*0.155 / 1*0.005 80*0.045 20*0.135"},
+              // 1 is taken as the top of the range: A = 500 / 15 = 33, B0 = 30.
+              {1.0, 1.0, 5, "23*0.005 10*0.105 / 43*0.005 20*0.095"},
+              // A = 8 / 10 = 0, taken as 1: a single column step; B0 = 30.
+              {0.015, 0.99, 10, "1*0.005 / 11*0.005 20*0.095"}}) {
+            QList<double> passi[2]; // each reel's waits
+            for (const Passo& p : passiGiro(r, s, lato))
+                passi[p.bobina].append(p.attesa);
+            const auto tratti = [](const QList<double>& a) {
+                QStringList t;
+                for (qsizetype i = 0, j = 0; i < a.size(); i = j) {
+                    while (j < a.size() && a[j] == a[i])
+                        ++j;
+                    t << QStringLiteral("%1*%2").arg(j - i).arg(a[i]);
+                }
+                return t.join(u' ');
+            };
+            QCOMPARE(tratti(passi[0]) + " / " + tratti(passi[1]), QString::fromLatin1(attese));
+        }
     }
 
     // Over many draws, every B0 from 1 to 30 among them: the row reel starts on the nearest whole
