@@ -4,7 +4,6 @@
 #include "Banco.h"
 #include "model/Slot.h"
 #include "widgets/Anteprima.h"
-#include "widgets/Forme.h"
 
 #include <QLineEdit>
 
@@ -75,11 +74,11 @@ private slots:
         const Partita& partita = *gioco->partita();
         for (int k = 0; k < lato; ++k) {
             for (const auto& [i, j] : {std::pair{riga, k}, std::pair{k, colonna}}) {
-                const bool piena = partita.soluzione(i, j) == 1;
-                if (partita.soluzione(i, j) != 2) // crossed before play, whatever the help does
-                    QCOMPARE(t.immagine(i, j),
-                             immagineCella(piena ? Pieno : Vuoto, tonalita(indiceVideo(i, j))));
-                QCOMPARE(t.cellaAbilitata(i, j), !piena);
+                // Empty lines' crosses show; the help's are hidden.
+                const int soluzione = partita.soluzione(i, j);
+                const Segno atteso = soluzione == 1 ? Pieno : soluzione == 2 ? Croce : Vuoto;
+                QCOMPARE(t.immagine(i, j), immagineCella(atteso, tonalita(indiceVideo(i, j))));
+                QCOMPARE(t.cellaAbilitata(i, j), soluzione != 1);
             }
         }
         QCOMPARE(c.anteprima->nero(indiceLogico(riga, 0, lato)), partita.soluzione(riga, 0) == 1);

@@ -3,7 +3,6 @@
 
 #include "Banco.h"
 #include "menu/Avvio.h"
-#include "resources/Risorse.h"
 #include "widgets/Forme.h"
 
 #include <QApplication>
@@ -23,8 +22,8 @@ private slots:
     {
         Banco banco;
         InizioGioco& inizio = *banco.inizio;
-        QVERIFY(!inizio.NoX->isChecked() && !inizio.NoErrori->isChecked());
-        QVERIFY(!inizio.NoAudio->isChecked());
+        QVERIFY(!inizio.NoX->isChecked() && !inizio.NoErrori->isChecked() &&
+                !inizio.NoAudio->isChecked());
         const auto vista = [&] {
             QString v;
             for (const Forma* f :

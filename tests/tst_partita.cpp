@@ -50,7 +50,6 @@ private slots:
             "S V LR: Svuotata .. 0 0 +",
             "S P LR: Svuotata .. 0 0 +",
             "S P LL: Nessuno ## 1 0 +",
-            "XS V R: Nessuno .. 0 0 +",
         };
         const QStringList tipi = {"Nessuno",    "Riempita",   "Errore",
                                   "CroceMessa", "CroceTolta", "Svuotata"};
@@ -86,8 +85,7 @@ private slots:
                 risolte += p.clic(k / 5, k % 5, Pulsante::Sinistro).risolta ? u'1' : u'0';
         }
         QCOMPARE(risolte, QStringLiteral("00000001"));
-        QVERIFY(p.fase() == Partita::Fase::Risolta && !p.cliccabile(0, 1));
-        QVERIFY(!p.clic(0, 1, Pulsante::Sinistro).gestito);
+        QVERIFY(p.fase() == Partita::Fase::Risolta && !p.clic(0, 1, Pulsante::Sinistro).gestito);
         p.avvia();
         p.concludi();
         QVERIFY(p.fase() == Partita::Fase::Conclusa && p.risolta());
