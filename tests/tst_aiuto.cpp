@@ -9,6 +9,23 @@
 
 using namespace gridora;
 
+namespace {
+
+const QColor Evidenziato(0x00, 0xC0, 0xC0);
+
+// How many column (x) and row (y) clue labels are highlighted.
+QPoint evidenziate(const Tavoliere& t)
+{
+    QPoint n;
+    for (int i = 0; i < LatoMassimo; ++i) {
+        n.rx() += t.coloreIndizioColonna(i) == Evidenziato ? 1 : 0;
+        n.ry() += t.coloreIndizioRiga(i) == Evidenziato ? 1 : 0;
+    }
+    return n;
+}
+
+} // namespace
+
 class TestAiuto : public QObject {
     Q_OBJECT
 
@@ -46,30 +63,21 @@ private slots:
         QCOMPARE(c.tempoG->caption(), costo.left(8));
 
         const Tavoliere& t = gioco->tavoliere();
-        const QColor evidenziato(0x00, 0xC0, 0xC0);
-        const auto evidenziate = [&] { // column and row labels highlighted
-            QPoint n;
-            for (int i = 0; i < LatoMassimo; ++i) {
-                n.rx() += t.coloreIndizioColonna(i) == evidenziato ? 1 : 0;
-                n.ry() += t.coloreIndizioRiga(i) == evidenziato ? 1 : 0;
-            }
-            return n;
-        };
         const GiroSlot giro = estraiGiro(r, s, lato);
         const int colonna = colonnaScelta(giro);
         const int riga = rigaScelta(giro);
         int passi = 0;
         for (; banco.tempo.inAttesa() > 0; banco.tempo.avanza()) {
-            const QPoint e = evidenziate();
+            const QPoint e = evidenziate(t);
             QVERIFY(e.x() <= 1 && e.y() <= 1);
             if (++passi > giro.passiColonna + giro.passiRiga) { // the countdown
-                QCOMPARE(t.coloreIndizioColonna(colonna), evidenziato);
-                QCOMPARE(t.coloreIndizioRiga(riga), evidenziato);
+                QCOMPARE(t.coloreIndizioColonna(colonna), Evidenziato);
+                QCOMPARE(t.coloreIndizioRiga(riga), Evidenziato);
             }
         }
         QCOMPARE(banco.suono.beep_, giro.passiColonna);
         QVERIFY(qAbs(banco.tempo.totale - (attesaTotale(giro) + 4.0)) < 1e-9);
-        QCOMPARE(evidenziate(), QPoint());
+        QCOMPARE(evidenziate(t), QPoint());
 
         const Partita& partita = *gioco->partita();
         for (int k = 0; k < lato; ++k) {

@@ -5,7 +5,6 @@
 #include "menu/Avvio.h"
 #include "widgets/Forme.h"
 
-#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
