@@ -69,9 +69,6 @@ public:
     // The game being played, once the help question has been answered.
     const Partita* partita() const { return m_partita.get(); }
     const Disegno& disegno() const { return m_scelto; }
-    // The column and row the starting help stopped on, -1 when it was not taken.
-    int colonnaAiuto() const { return m_colonnaAiuto; }
-    int rigaAiuto() const { return m_rigaAiuto; }
     bool orologioInCorso() const { return m_tempora->attiva(); }
     // The window may not be closed from the answer to the help question until the solution.
     bool partitaInCorso() const;
