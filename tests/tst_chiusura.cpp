@@ -12,27 +12,37 @@ namespace {
 
 const Schema Croce5 = {QStringLiteral("Croce"), {"..#..", "..#..", "#####", "..#..", "..#.."}};
 
-enum class Modo { Pulsante, Finestra, Escape };
-
-void chiudi(GridoraGame* gioco, Modo modo)
+// Closes the window with its green button, or as the window system does.
+void chiudi(GridoraGame* gioco, bool pulsante)
 {
-    if (modo == Modo::Pulsante)
+    if (pulsante)
         clicca(gioco->controlli().Image3);
-    else if (modo == Modo::Finestra)
-        gioco->close();
     else
-        QTest::keyClick(gioco->windowHandle(), Qt::Key_Escape);
+        gioco->close();
     PianificatoreFinto::eliminaFinestreChiuse();
 }
 
-// Steps of the sequence started by `avvio`, counted on a first run.
-int passiDi(Banco& banco, const std::function<void()>& avvio)
+// Runs `passi` waiting steps; true when the sequence ended before or with them.
+bool avanza(Banco& banco, int passi)
 {
-    avvio();
-    int passi = 0;
-    while (banco.tempo.avanza())
-        ++passi;
-    return passi;
+    for (int i = 0; i < passi; ++i) {
+        if (!banco.tempo.avanza())
+            return true;
+    }
+    return banco.tempo.inAttesa() == 0;
+}
+
+// A game in progress: the window refuses to close either way; if it goes anyway (the program
+// ends), what its sequence had left to do is dropped.
+void nonSiChiude(Banco& banco, QPointer<GridoraGame> gioco)
+{
+    for (const bool pulsante : {true, false}) {
+        chiudi(gioco, pulsante);
+        QVERIFY(gioco && gioco->isVisible());
+    }
+    delete gioco;
+    banco.tempo.esaurisci();
+    QVERIFY(banco.inizio->isVisible());
 }
 
 } // namespace
@@ -47,64 +57,46 @@ private slots:
     {
         Banco banco;
         banco.metti(5, {Croce5});
-        for (const Modo modo : {Modo::Pulsante, Modo::Finestra}) {
-            for (int fatti = 0; fatti <= 3; ++fatti) {
-                banco.suono.suonati.clear();
-                QPointer<GridoraGame> gioco = banco.clicDimensione(5);
-                for (int i = 0; i < fatti; ++i)
-                    banco.tempo.avanza();
-                chiudi(gioco, modo);
-                QVERIFY(!gioco && banco.inizio->isVisible());
-                banco.tempo.esaurisci();
-                QCOMPARE(banco.suono.suonati.size(), std::min(fatti + 1, 3));
-            }
+        for (int fatti = 0; fatti <= 7; ++fatti) {
+            banco.suono.suonati.clear();
+            QPointer<GridoraGame> gioco = banco.clicDimensione(5);
+            avanza(banco, fatti % 4);
+            chiudi(gioco, fatti < 4);
+            QVERIFY(!gioco && banco.inizio->isVisible());
+            banco.tempo.esaurisci();
+            QCOMPARE(banco.suono.suonati.size(), std::min(fatti % 4 + 1, 3));
         }
         QVERIFY(banco.messaggi.avvisi.isEmpty());
     }
 
-    // From the answer (here the S key, taking the help) to the solution the window refuses to
-    // close and the board refuses clicks and keys; if the window goes anyway (the program ends),
-    // what the sequence had left to do is dropped.
+    // From the answer (here the S key, taking the help) to the end of the countdown the board
+    // refuses clicks and keys, the question's buttons too (it is gone); then it takes them.
+    // Throughout, the game is in progress.
     void duranteLAiutoEIlConteggio()
     {
         Banco banco;
         banco.metti(5, {Croce5});
         banco.casuale.numeri = {0.0, 0.5, 0.9};
-        const auto aiuto = [&] {
-            GridoraGame* gioco = banco.apri(5);
+        bool finita = false;
+        for (int fatti = 0; !finita; ++fatti) {
+            QPointer<GridoraGame> gioco = banco.apri(5);
             QTest::keyClick(gioco->windowHandle(), Qt::Key_S);
-            return gioco;
-        };
-        const int passi = passiDi(banco, aiuto);
-        GridoraGame* inCorso = banco.inizio->gioco();
-        QTest::keyClick(inCorso->windowHandle(), Qt::Key_Space); // from now on the board takes keys
-        QVERIFY(inCorso->tavoliere().cursoreVisibile());
-        delete inCorso;
-
-        for (int fatti = 0; fatti < passi; ++fatti) {
-            QPointer<GridoraGame> gioco = aiuto();
-            for (int i = 0; i < fatti; ++i)
-                banco.tempo.avanza();
+            finita = avanza(banco, fatti);
             const Partita& partita = *gioco->partita();
-            QVERIFY(partita.fase() == Partita::Fase::Preparazione);
             const Segno prima = partita.segno(0, 0); // empty in the solution
-            clicca(gioco->controlli().hlpYes[0]);    // the question is gone
+            clicca(gioco->controlli().hlpYes[0]);
             clicca(gioco, gioco->tavoliere().rettangoloCella(0, 0).center());
             QTest::keyClick(gioco->windowHandle(), Qt::Key_Space);
-            QCOMPARE(partita.segno(0, 0), prima);
-            QVERIFY(!gioco->orologioInCorso());
-            QVERIFY(!gioco->tavoliere().cursoreVisibile()); // a key taken would show it
-            for (const Modo modo : {Modo::Pulsante, Modo::Finestra, Modo::Escape}) {
-                chiudi(gioco, modo);
-                QVERIFY(gioco && gioco->isVisible());
-            }
-            delete gioco;
-            banco.tempo.esaurisci();
-            QVERIFY(banco.inizio->isVisible());
+            QCOMPARE(gioco->tavoliere().cursoreVisibile(), finita); // the key taken shows it
+            QCOMPARE(gioco->orologioInCorso(), finita);
+            QCOMPARE(partita.segno(0, 0) != prima, finita);
+            QCOMPARE(partita.fase() == Partita::Fase::Preparazione, !finita);
+            nonSiChiude(banco, gioco); // in progress up to the solution
         }
     }
 
-    // After the last fill, with the help taken: the pauses before the name of the puzzle.
+    // After the last fill, with the help taken: the pauses before the name of the puzzle; then
+    // the game is over and the window closes.
     void duranteIlControlloDellaSoluzione()
     {
         Banco banco;
@@ -113,30 +105,20 @@ private slots:
         for (int fatti = 0;; ++fatti) {
             QPointer<GridoraGame> gioco = banco.apri(5);
             banco.rispondi(gioco, true);
-            for (int r = 0; r < 5; ++r) {
-                for (int c = 0; c < 5; ++c) {
-                    if (Croce5.righe[r][c] == u'#' && gioco->partita()->segno(r, c) != Pieno)
-                        clicca(gioco, gioco->tavoliere().rettangoloCella(r, c).center());
-                }
+            for (int k = 0; k < 25; ++k) { // the cells the help left
+                if (Croce5.righe[k / 5][k % 5] == u'#' &&
+                    gioco->partita()->segno(k / 5, k % 5) == Vuoto)
+                    clicca(gioco, gioco->tavoliere().rettangoloCella(k / 5, k % 5).center());
             }
-            QVERIFY(!gioco->orologioInCorso());
-            bool finita = false;
-            for (int i = 0; i < fatti && !finita; ++i)
-                finita = !banco.tempo.avanza();
-            if (finita || banco.tempo.inAttesa() == 0) {
-                QVERIFY(gioco->controlli().boxfig->isVisible());
-                chiudi(gioco, Modo::Pulsante); // solved: the window may close
-                QVERIFY(!gioco);
-                break;
+            const bool finita = avanza(banco, fatti);
+            QCOMPARE(gioco->controlli().boxfig->isVisible(), finita);
+            if (!finita) {
+                nonSiChiude(banco, gioco);
+                continue;
             }
-            QVERIFY(!gioco->controlli().boxfig->isVisible());
-            clicca(gioco, gioco->tavoliere().rettangoloCella(0, 1).center(), Qt::RightButton);
-            QCOMPARE(gioco->partita()->segno(0, 1), Vuoto); // the board takes no more clicks
-            chiudi(gioco, Modo::Finestra);
-            QVERIFY(gioco);
-            delete gioco;
-            banco.tempo.esaurisci();
-            QVERIFY(banco.inizio->isVisible());
+            chiudi(gioco, true); // the game is over: the window closes
+            QVERIFY(!gioco);
+            break;
         }
     }
 };
