@@ -314,7 +314,6 @@ void Tavoliere::premuta(int indice, Qt::MouseButton pulsante, Qt::MouseButtons p
         rilascioPerso(); // the held button is up, or pressed anew: its release never came
     }
     m_trascinamento.premi(indice, pulsante);
-    emit cellaPremuta(indice / LatoMassimo, indice % LatoMassimo, pulsante);
 }
 
 void Tavoliere::mossa(int indice, QPoint inArea, Qt::MouseButtons pulsanti)

@@ -94,8 +94,6 @@ public:
     QWidget* area() const { return m_area; }
 
 signals:
-    // A button pressed on a cell while no other is held.
-    void cellaPremuta(int riga, int colonna, Qt::MouseButton pulsante);
     // The press has become a drag: its button still held, the pointer has left the pressed cell
     // (riga, colonna) for another cell of the board. Then every cell the drag enters, until its
     // end or until a window stops it.
