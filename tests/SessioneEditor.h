@@ -2,7 +2,7 @@
 
 // An editor session through the real windows: the editor opened by "Crea Schema" on a bench whose
 // database holds chosen puzzles of a side (5 x 5 unless told), the hands that draw, type and pick,
-// and what the drawing and the board show.
+// and what the board shows.
 
 #include "Banco.h"
 #include "editor/Gridora.h"
@@ -49,11 +49,9 @@ struct Sessione {
     // A click on every '#' of the picture.
     void disegna(const QStringList& righe)
     {
-        for (int r = 0; r < righe.size(); ++r) {
-            for (int c = 0; c < righe[r].size(); ++c) {
-                if (righe[r][c] == u'#')
-                    clic(r, c);
-            }
+        for (int k = 0; k < righe.size() * 5; ++k) {
+            if (righe[k / 5][k % 5] == u'#')
+                clic(k / 5, k % 5);
         }
     }
     // A press on a cell of a row, moves over the next ones up to `a`, the release there.
@@ -69,7 +67,6 @@ struct Sessione {
         QTest::keyClick(w(), tasto, modificatori);
     }
     void annulla() { tasto(Qt::Key_Z, Qt::ControlModifier); }
-    void ripeti() { tasto(Qt::Key_Y, Qt::ControlModifier); }
     // Empties the name box and types into it, a character a key (two code units for one beyond
     // the basic plane).
     void scrivi(const QString& testo)
@@ -88,38 +85,27 @@ struct Sessione {
         const QRadioButton* opzione = c().Option1[lato / 5 - 1];
         clicca(editor, opzione->mapTo(editor, QPoint(6, opzione->height() / 2)));
     }
-    void scegliInLista(int riga)
+    void scegliInLista(int riga, Qt::MouseButton pulsante = Qt::LeftButton)
     {
         QListView* lista = c().Lista;
         const QRect r = lista->visualRect(lista->model()->index(riga, 0));
-        clicca(editor, lista->viewport()->mapTo(editor, r.center()));
+        clicca(editor, lista->viewport()->mapTo(editor, r.center()), pulsante);
     }
 
     QString pixel() const { return editor->disegno().pixel(); }
-    // Every mark, row after row: '.' empty, '#' filled, 'x' crossed.
+    // Every cell as the board shows it, row after row: '.' empty, '#' filled, 'x' crossed; '?' for
+    // a picture of no mark or a preview dot that is not the board's.
     QString segni() const
     {
         QString testo;
-        for (const int segno : editor->disegno().segni())
-            testo += QStringLiteral(".#x").at(segno);
-        return testo.left(editor->lato() * editor->lato());
-    }
-    // The board, the clues and the preview show the drawing as it now is.
-    bool mostraIlDisegno() const
-    {
-        const DisegnoEditor& d = editor->disegno();
-        const Indizi indizi = d.indizi();
-        for (int k = 0; k < d.lato() * d.lato(); ++k) {
-            const int r = k / d.lato(), colonna = k % d.lato();
-            const Segno segno = d.segno(r, colonna);
-            if (tavoliere().indizioRiga(r) != indizi.righe[r] ||
-                tavoliere().indizioColonna(r) != indizi.colonne[r] ||
-                tavoliere().immagine(r, colonna) !=
-                    immagineCella(segno, tonalita(indiceVideo(r, colonna))) ||
-                c().anteprima->nero(k) != (segno == Pieno))
-                return false;
+        for (int k = 0, n = editor->lato(); k < n * n; ++k) {
+            int segno = Vuoto;
+            while (segno < 3 && tavoliere().immagine(k / n, k % n) !=
+                                    immagineCella(segno, tonalita(indiceVideo(k / n, k % n))))
+                ++segno;
+            testo += u".#x?"[c().anteprima->nero(k) == (segno == Pieno) ? segno : 3];
         }
-        return true;
+        return testo;
     }
     QList<Disegno> righe() const { return banco.archivio.elenco(5).valore; }
     QStringList nomi() const

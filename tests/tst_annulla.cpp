@@ -52,8 +52,8 @@ private slots:
         QCOMPARE(c.Nome->text(), QStringLiteral("a x"));
         s.annulla();
         QCOMPARE(c.Nome->text(), QStringLiteral("xa x"));
-        s.ripeti();
-        s.ripeti(); // nothing left to redo in the name: the drawing's redo
+        s.tasto(Qt::Key_Y, Qt::ControlModifier);
+        s.tasto(Qt::Key_Y, Qt::ControlModifier); // nothing left to redo in the name: the drawing's
         QCOMPARE(s.segni(), QString("##").leftJustified(25, u'.'));
         QCOMPARE(s.tavoliere().cursore(), QPoint(0, 0));
 
@@ -77,7 +77,6 @@ private slots:
         Sessione s;
         s.scegliLato(10);
         s.trascina(Qt::LeftButton, 1, 1, 4);
-        QVERIFY(s.mostraIlDisegno());
         s.clic(1, 7, Qt::RightButton);
         s.trascina(Qt::RightButton, 1, 5, 7);
         QCOMPARE(s.segni().mid(10, 10), QStringLiteral(".####xxx.."));
@@ -85,7 +84,7 @@ private slots:
         s.trascina(Qt::LeftButton, 1, 3, 9); // from a filled cell every cell entered is cleared
         QCOMPARE(s.segni().mid(10, 10), QStringLiteral(".##......."));
         s.annulla();
-        QCOMPARE(s.segni().mid(10, 10), QStringLiteral(".####xxx.#"));
+        QCOMPARE(s.tavoliere().indizioRiga(1), testoIndizioRiga({4, 1}));
 
         QTest::mousePress(s.w(), Qt::LeftButton, {}, s.cella(3, 0));
         QTest::mouseMove(s.w(), s.cella(3, 1));
@@ -107,11 +106,11 @@ private slots:
     // one picture takes every frame away, undo brings them back. A game never frames a cell.
     void celleAmbigue()
     {
-        const Schema diagonale = {QStringLiteral("Diagonale"), {"#....", ".#..."}};
+        const QStringList diagonale = {"#....", ".#...", ".....", ".....", "....."};
         const QList<QPoint> scambio = {{0, 0}, {0, 1}, {1, 0}, {1, 1}};
         {
             Sessione s;
-            s.disegna(diagonale.righe);
+            s.disegna(diagonale);
             QCOMPARE(incorniciate(s.editor, s.tavoliere()), scambio);
             s.clic(0, 1);
             QVERIFY(incorniciate(s.editor, s.tavoliere()).isEmpty());
@@ -119,7 +118,7 @@ private slots:
             QCOMPARE(incorniciate(s.editor, s.tavoliere()), scambio);
         }
         Banco banco;
-        banco.metti(5, {{diagonale.nome, diagonale.righe + QStringList(3, ".....")}});
+        banco.metti(5, {{QStringLiteral("Diagonale"), diagonale}});
         GridoraGame* gioco = banco.apri(5);
         banco.rispondi(gioco, false);
         banco.clic(gioco, 0, 0);
@@ -129,7 +128,7 @@ private slots:
     // "Cancella Schermo" and the import's hand-over are one step each, with "Modifica Record"
     // following. The hand-over keeps the list and the name box, refuses a string that is no
     // drawing of its side, and for another side starts from that side's empty board, with a new
-    // history as any size change.
+    // history as any size change, and its title, without outer blanks, in the name box.
     void cancellaEImportazione()
     {
         Sessione s;
@@ -138,23 +137,24 @@ private slots:
         s.tasto(Qt::Key_Tab); // out of the name box
         const QString caricato = s.segni();
         clicca(c.ClearF);
-        QVERIFY(s.pixel() == QString(25, u'0') && c.ModF->isEnabled());
+        QVERIFY(s.segni() == QString(25, u'.') && c.ModF->isEnabled());
         s.annulla();
         QVERIFY(s.segni() == caricato && !c.ModF->isEnabled());
 
         QVERIFY(!s.editor->riceviImportazione(QStringLiteral("0101"), 5));
         QVERIFY(!s.editor->riceviImportazione(pixelDi(Punto.righe), 10));
-        QVERIFY(s.editor->riceviImportazione(pixelDi(Croce5.righe), 5));
-        QVERIFY(s.mostraIlDisegno() && s.editor->modoLista() && c.ModF->isEnabled());
-        QCOMPARE(c.Nome->text(), QStringLiteral("Bandiera"));
+        QVERIFY(s.editor->riceviImportazione(pixelDi(Croce5.righe), 5, QStringLiteral("croce")));
+        QVERIFY(s.editor->modoLista() && c.ModF->isEnabled() && c.Nome->text() == "Bandiera");
+        QCOMPARE(s.segni(), QStringLiteral("..#....#..#####..#....#.."));
         s.annulla();
-        QVERIFY(s.segni() == caricato && s.mostraIlDisegno() && !c.ModF->isEnabled());
+        QVERIFY(s.segni() == caricato && !c.ModF->isEnabled());
         s.tasto(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(s.pixel() == pixelDi(Croce5.righe) && c.ModF->isEnabled());
 
         const QString dieci = QStringLiteral("1").leftJustified(100, u'0');
-        QVERIFY(s.editor->riceviImportazione(dieci, 10));
-        QVERIFY(c.Option1[1]->isChecked() && !s.editor->modoLista() && c.Nome->text().isEmpty());
+        QVERIFY(s.editor->riceviImportazione(dieci, 10, QStringLiteral("  una freccia  ")));
+        QVERIFY(c.Option1[1]->isChecked() && !s.editor->modoLista());
+        QCOMPARE(c.Nome->text(), QStringLiteral("una freccia"));
         QCOMPARE(s.segni(), QStringLiteral("#").leftJustified(100, u'x')); // empty lines crossed
         s.annulla();
         s.annulla(); // nothing from before the size change

