@@ -69,12 +69,21 @@ private slots:
         QVERIFY(c.hlp2->caption().isEmpty());
     }
 
-    // A drag gives every cell entered the change the press gave the first cell, with clues and
-    // preview following; it is one step, and undo keys during it wait for its end, its release
-    // or its release lost.
-    void trascinamento()
+    // The cells in which two pictures that fit the clues differ are framed; a change that leaves
+    // one picture takes every frame away, undo brings them back. A drag gives every cell entered
+    // the change the press gave the first cell, with clues and preview following; it is one step,
+    // and undo keys during it wait for its end, its release or its release lost.
+    void ambiguitaETrascinamento()
     {
+        const QList<QPoint> scambio = {{0, 0}, {0, 1}, {1, 0}, {1, 1}};
         Sessione s;
+        s.disegna({"#....", ".#..."});
+        QCOMPARE(incorniciate(s.editor, s.tavoliere()), scambio);
+        s.clic(0, 1);
+        QVERIFY(incorniciate(s.editor, s.tavoliere()).isEmpty());
+        s.annulla();
+        QCOMPARE(incorniciate(s.editor, s.tavoliere()), scambio);
+
         s.scegliLato(10);
         s.trascina(Qt::LeftButton, 1, 1, 4);
         s.clic(1, 7, Qt::RightButton);
@@ -100,20 +109,6 @@ private slots:
         for (int i = 0; i < 3; ++i)
             s.annulla();
         QCOMPARE(s.segni().mid(10, 60), QStringLiteral(".####xxx.#").leftJustified(60, u'.'));
-    }
-
-    // The cells in which two pictures that fit the clues differ are framed; a change that leaves
-    // one picture takes every frame away, undo brings them back.
-    void celleAmbigue()
-    {
-        const QList<QPoint> scambio = {{0, 0}, {0, 1}, {1, 0}, {1, 1}};
-        Sessione s;
-        s.disegna({"#....", ".#..."});
-        QCOMPARE(incorniciate(s.editor, s.tavoliere()), scambio);
-        s.clic(0, 1);
-        QVERIFY(incorniciate(s.editor, s.tavoliere()).isEmpty());
-        s.annulla();
-        QCOMPARE(incorniciate(s.editor, s.tavoliere()), scambio);
     }
 
     // "Cancella Schermo" and the import's hand-over are one step each, with "Modifica Record"

@@ -66,10 +66,12 @@ class TestEditor : public QObject {
 private slots:
     // The editor waits with nothing running. The big repeat of a column's clue follows the
     // pointer over the board, stays over the buttons, and a row's clue empties it; the
-    // label-button under the pointer alone is pink, a disabled one never.
+    // label-button under the pointer alone is pink, a disabled one never. On a side with no
+    // puzzle "Carica" leaves the drawing, the name box and the history as they were, and the
+    // default name counts from 0.
     void aperturaEPuntatore()
     {
-        Sessione s;
+        Sessione s(QList<Schema>{});
         const auto& c = s.c();
         QVERIFY(!c.Lista->isVisible() && !c.ModF->isEnabled() && !c.DelF->isEnabled());
         QVERIFY(stessoPuntatore(s.tavoliere().puntatoreCella(2, 3), "PENNA"));
@@ -87,6 +89,16 @@ private slots:
         QVERIFY(c.ClearF->sfondo() == bianco && c.DelF->sfondo() == bianco);
         muovi(s.editor, s.tavoliere().rettangoloIndizioRiga(0).center());
         QVERIFY(c.hlp2->caption().isEmpty());
+
+        s.scrivi(QStringLiteral("x"));
+        clicca(c.CaricaF);
+        QVERIFY(!s.editor->modoLista() && c.Nome->text() == "x");
+        s.tasto(Qt::Key_Tab);
+        s.annulla();
+        QCOMPARE(s.pixel(), QStringLiteral("1").leftJustified(25, u'0'));
+        s.scrivi({});
+        clicca(c.SalvaF);
+        QCOMPARE(s.domande(), QStringList{"Salvo come: GRIDORA-0: Sei sicuro?"});
     }
 
     // The name (in other capitals, with outer blanks), the drawing (a cross makes no difference)
@@ -223,23 +235,6 @@ private slots:
                               "piena.\nRiempire qualche Pixel.",
                               "OK: Disegno: GEMELLI eliminato", "OK: Disegno: GEMELLI eliminato",
                               "OK: Disegno: GEMELLO MINORE eliminato"}));
-    }
-
-    // A side with no puzzle: "Carica" leaves the drawing, the name box and the history as they
-    // were; the default name counts from 0.
-    void latoSenzaDisegni()
-    {
-        Sessione s(QList<Schema>{});
-        s.disegna({"#....", "#...."});
-        s.scrivi(QStringLiteral("x"));
-        clicca(s.c().CaricaF);
-        QVERIFY(!s.editor->modoLista() && s.c().Nome->text() == "x");
-        s.tasto(Qt::Key_Tab);
-        s.annulla();
-        QCOMPARE(s.pixel(), QStringLiteral("1").leftJustified(25, u'0'));
-        s.scrivi({});
-        clicca(s.c().SalvaF);
-        QCOMPARE(s.domande(), QStringList{"Salvo come: GRIDORA-0: Sei sicuro?"});
     }
 
     // The file held by another program or gone for a moment: refused writes and failed readings
