@@ -326,7 +326,8 @@ private slots:
     }
 
     // The import converts at the side chosen in the editor; "Crea Schema" opens again at the side
-    // last chosen in the import, and finds the same import window.
+    // last chosen in the import, and finds the same import window, whose closing leaves the
+    // editor at the side chosen there.
     void dallaFiguraAllaPartita()
     {
         Sessione s({}, 10); // no 10 x 10 puzzle
@@ -360,8 +361,9 @@ private slots:
         QVERIFY(editor && QTest::qWaitForWindowExposed(editor) && editor->lato() == 10);
         clicca(editor->controlli().ImportaF);
         QVERIFY(editor->importa() == importa && attendi(importa));
-        importa->close();
-        QVERIFY(editor->isVisible());
+        clicca(c.Option1[0]);
+        importa->close(); // back to the editor, at the side chosen in the import
+        QVERIFY(editor->isVisible() && editor->lato() == 5);
         editor->close();
         PianificatoreFinto::eliminaFinestreChiuse();
 
