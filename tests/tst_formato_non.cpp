@@ -19,6 +19,9 @@ const QByteArray RigheCasa = "rows\n1\n3\n5\n1,1\n3\n";
 const QByteArray ColonneCasa = "columns\n1\n4\n3,1\n4\n1\n";
 const QByteArray Lati5 = "width 5\nheight 5\n";
 const QByteArray CasaNon = Lati5 + RigheCasa + ColonneCasa;
+// Above the solver's side only a goal that fits gives the picture.
+const QByteArray Riga40 =
+    "width 40\nheight 1\nrows\n40\ncolumns\n" + QByteArray("1\n").repeated(40);
 
 } // namespace
 
@@ -26,18 +29,16 @@ class TestFormatoNon : public QObject {
     Q_OBJECT
 
 private slots:
-    void letturaERifiuti();
+    void letture();
+    void rifiuti();
     void file();
     void nomiSicuri();
     void nomiLiberi();
 };
 
 // Each file read shows the picture of its clues and writes back to a file that reads the same.
-// Each refusal with its reason: runs near the integer limit whose sum would overflow, and clues
-// the solver cannot settle in its budget, refused rather than guessed.
-void TestFormatoNon::letturaERifiuti()
+void TestFormatoNon::letture()
 {
-    using R = RifiutoNon;
     using U = Unicita;
     const QByteArray goal = "goal \"" + Casa.toLatin1() + "\"\n";
     // Columns first, keys without value or unknown, blank lines, a blank in a clue, a bare goal.
@@ -50,9 +51,6 @@ void TestFormatoNon::letturaERifiuti()
                               CasaNon;
     // Empty lines written "0", left blank, or "0,0", on a board that is not square.
     const QByteArray vuote = "width 4\nheight 3\nrows\n0\n\n1,0,2\ncolumns\n1\n0,0\n1\n1\n";
-    // Above the solver's side only a goal that fits gives the picture.
-    const QByteArray riga40 =
-        "width 40\nheight 1\nrows\n40\ncolumns\n" + QByteArray("1\n").repeated(40);
     const QString pieni40(40, u'1');
     // Each file with its title, its picture (empty: any that fits the clues), whether it has just
     // one and whether it comes from the goal.
@@ -67,7 +65,7 @@ void TestFormatoNon::letturaERifiuti()
              {vuote, {}, u"000000001011"_qs, U::Unica, false},
              {entita, u"Caffè <éè> &amp; &ordm; \uFFFD è ©"_qs, Casa, U::Unica, false},
              {"width 2\nheight 2\nrows\n1\n1\ncolumns\n1\n1\n", {}, {}, U::PiuDiUna, false},
-             {riga40 + "goal " + pieni40.toLatin1(), {}, pieni40, U::NonVerificata, true}}) {
+             {Riga40 + "goal " + pieni40.toLatin1(), {}, pieni40, U::NonVerificata, true}}) {
         const EsitoNon e = leggiNon(testo);
         const SchemaNon& s = e.schema;
         const SchemaNon r = leggiNon(scriviNon(s.titolo, s.larghezza, s.altezza, s.pixel)).schema;
@@ -76,6 +74,13 @@ void TestFormatoNon::letturaERifiuti()
                      r.pixel == s.pixel && r.righe == s.righe && r.colonne == s.colonne,
                  testo.left(60).constData());
     }
+}
+
+// Each refusal with its reason: runs near the integer limit whose sum would overflow, and clues
+// the solver cannot settle in its budget, refused rather than guessed.
+void TestFormatoNon::rifiuti()
+{
+    using R = RifiutoNon;
     for (const auto& [testo, rifiuto] : std::initializer_list<std::pair<QByteArray, R>>{
              {"", R::Malformato},
              {RigheCasa + Lati5 + ColonneCasa, R::Malformato},
@@ -96,7 +101,7 @@ void TestFormatoNon::letturaERifiuti()
              {Lati5 + "rows\n1\n3\n2147483648\n", R::NumeroTroppoGrande},
              {Lati5 + RigheCasa + "columns\n1\n4\n3,1\n4\n2\n", R::TotaliDiversi},
              {"width 2\nheight 2\nrows\n2\n0\ncolumns\n0\n2\n", R::NessunaFigura},
-             {riga40, R::NonRisolto},
+             {Riga40, R::NonRisolto},
              {CasaNon + QByteArray(ByteMassimiNon, '\n'), R::TroppoGrande}})
         QVERIFY2(leggiNon(testo).rifiuto == rifiuto, testo.left(60).constData());
     QCOMPARE(leggiNon(CasaNon, Budget{1}).rifiuto, RifiutoNon::NonRisolto);
