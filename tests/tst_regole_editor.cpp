@@ -103,7 +103,8 @@ private slots:
     // A name is taken without regard to case, accents included, even by a stored name not in
     // proper case; with the name and the drawing in different rows the last of them decides; an
     // empty name, or one of blanks, matches no row, not even one with no name or with blanks.
-    // What could not be verified is never taken for a single solution.
+    // Outer blanks go before the name is cut at 25. What could not be verified is never taken
+    // for a single solution.
     void controlliDelSalvataggio()
     {
         const QList<Disegno> righe = {{.pixel = "A", .nome = "Gatto Nero"},
@@ -116,6 +117,9 @@ private slots:
         QCOMPARE(verdettoSalvataggio(righe, "casa", "A"), Verdetto::NomePresente);
         QCOMPARE(verdettoSalvataggio(righe, "  ", "C"), Verdetto::Libero);
         QCOMPARE(verdettoSalvataggio(righe, "", "A"), Verdetto::DisegnoPresente);
+        const QString lungo = u"  abcdefghijklmnopqrstuvwxyz"_qs;
+        QCOMPARE(nomeDaSalvare(righe, lungo, 5), u"Abcdefghijklmnopqrstuvwxy"_qs);
+        QCOMPARE(nomeDaModificare(u"X"_qs, lungo), u"abcdefghijklmnopqrstuvwxy"_qs);
         QVERIFY(avvisoUnicita(Unicita::NonVerificata).startsWith("Attenzione: non è stato"));
     }
 };
