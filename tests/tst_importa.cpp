@@ -238,11 +238,15 @@ private slots:
     }
 
     // The preview as a canvas: left paints black, right white, 8 pixels wide along the pointer's
-    // way, and what is sampled is what the preview shows; the middle button clears it all.
+    // way, and what is sampled is what the preview shows; the middle button clears it all. A
+    // metafile that keeps its helper busy to its deadline is overtaken by a file chosen meanwhile.
     void tela()
     {
         BancoImporta banco;
+        banco.programmaWmf = aiutante(banco.radice.filePath("aiutante.sh"), "exec sleep 30");
+        banco.limiti.attesaWmfMs = 1500;
         banco.metti("bianco.bmp", scritta(tinta(Qt::white), "bmp"));
+        banco.metti("lento.wmf", wmfDi(celleDi(5), 5));
         Importa* f = banco.apri();
         QVERIFY(f);
         // 5 x 5 samples at 0, 24, 48, 72 and 96 on each axis; one long move still covers them.
@@ -278,6 +282,15 @@ private slots:
         banco.tratto(Qt::LeftButton, {{0, 0}, {118, 0}});
         clicca(banco.c().Option1[2]);
         QCOMPARE(f->celle(), QString(15, u'1') + QString(210, u'0'));
+
+        const QDeadlineTimer scadenza(1000);
+        QVERIFY(banco.scegli("lento.wmf", false) && f->occupata());
+        clicca(banco.c().Option1[1]);
+        QVERIFY(banco.scegli("nero.bmp", false)); // while the helper still sleeps
+        QVERIFY(!scadenza.hasExpired());
+        QVERIFY(banco.quieta());
+        banco.converti();
+        QCOMPARE(f->celle(), QString(100, u'1'));
     }
 
     // The picture files of a folder whatever the case of their names, the folder tree, other
@@ -334,47 +347,14 @@ private slots:
         QCOMPARE(percorsoDa("/", "/a/b"), (QStringList{"/", "/a", "/a/b"}));
     }
 
-    // Files read away from the window: a puzzle of another side converts like a picture, a
+    // Puzzle files, read away from the window: one of another side converts like a picture, a
     // refused one shows "Immagine NON Valida" in place of the preview, and strokes over one of a
-    // side the game has are sampled with it. A metafile that keeps its helper busy to its
-    // deadline is overtaken by a file chosen meanwhile. The engine's own tests go through every
-    // kind of picture and bad file.
-    void lettureESchemi()
-    {
-        BancoImporta banco;
-        banco.programmaWmf = aiutante(banco.radice.filePath("aiutante.sh"), "exec sleep 30");
-        banco.limiti.attesaWmfMs = 1500;
-        const QString r = QString(8, u'0') + "1111" + QString(8, u'0'); // each cell 4 x 4
-        const QString croce20 = r.repeated(8) + QString(80, u'1') + r.repeated(8);
-        banco.metti("g.Non", scriviNon({}, 20, 20, croce20));
-        banco.metti("h.non", "width 0\n");
-        banco.metti("dieci.non", scriviNon({}, 10, 10, Dieci));
-        banco.metti("lento.wmf", wmfDi(celleDi(5), 5));
-        Importa* f = banco.apri();
-        QVERIFY(f && banco.scegli("g.Non"));
-        banco.converti();
-        QCOMPARE(f->celle(), Incrocio);
-        QVERIFY(banco.scegli("h.non"));
-        QCOMPARE(banco.stato(), u"[Trasforma] (vuota) Immagine NON Valida 0 Bitmap 5x5"_s);
-        QVERIFY(banco.scegli("dieci.non"));
-        banco.tratto(Qt::LeftButton, {{2, 60}, {116, 60}});
-        banco.converti();
-        QCOMPARE(f->celle(), Dieci.left(50).repeated(2));
-
-        const QDeadlineTimer scadenza(1000);
-        QVERIFY(banco.scegli("lento.wmf", false) && f->occupata());
-        clicca(banco.c().Option1[2]);
-        QVERIFY(banco.scegli("nero.bmp", false)); // while the helper still sleeps
-        QVERIFY(!scadenza.hasExpired());
-        QVERIFY(banco.quieta());
-        banco.converti();
-        QCOMPARE(f->celle(), QString(225, u'1'));
-    }
-
-    // A folder's puzzle files into the collection, one for each reason to leave one out, a
-    // drawing met twice in the folder too, and a summary; then a write that fails half-way (the
-    // 15 x 15 row refused by the file after the 5 x 5 one went in) stores nothing.
-    void raccolta()
+    // side the game has are sampled with it (the engine's own tests go through every kind of
+    // picture and bad file). Then a folder's puzzle files into the collection, one for each reason
+    // to leave one out, a drawing met twice in the folder too, and a summary; then a write that
+    // fails half-way (the 15 x 15 row refused by the file after the 5 x 5 one went in) stores
+    // nothing.
+    void schemiERaccolta()
     {
         BancoImporta banco;
         QVERIFY(banco.archivio.prepara().ok());
@@ -383,17 +363,30 @@ private slots:
                 banco.archivio.elimina(lato, d.id);
         const QString bandiera = "0100001000111100100000000", riga = "11111" + QString(20, u'0');
         banco.archivio.inserisci(5, bandiera, "Bandiera");
+        const QString r = QString(8, u'0') + "1111" + QString(8, u'0'); // each cell 4 x 4
+        const QString croce20 = r.repeated(8) + QString(80, u'1') + r.repeated(8);
         banco.metti("a.non", scriviNon("  gatto NERO ", 5, 5, Incrocio));
         banco.metti("b.non", scriviNon("copia", 5, 5, Incrocio));
         banco.metti("c.non", scriviNon("altro nome", 5, 5, bandiera));
         banco.metti("d.non", scriviNon("BANDIERA", 5, 5, riga));
         banco.metti("e senza titolo.non", scriviNon({}, 10, 10, Dieci));
         banco.metti("f.non", "width 5\nheight 5\nrows\n1\n1\n0\n0\n0\ncolumns\n1\n1\n0\n0\n0\n");
-        banco.metti("g.Non", scriviNon({}, 20, 20, QString(400, u'0')));
+        banco.metti("g.Non", scriviNon({}, 20, 20, croce20));
         banco.metti("h.non", "width 0\n");
         banco.metti("Altri/a.non", scriviNon("riga", 5, 5, riga));
         banco.metti("Altri/b.non", scriviNon("riga", 15, 15, QString(225, u'0')));
-        QVERIFY(banco.apri() && banco.aggiungiTutti());
+        Importa* f = banco.apri();
+        QVERIFY(f && banco.scegli("g.Non"));
+        banco.converti();
+        QCOMPARE(f->celle(), Incrocio);
+        QVERIFY(banco.scegli("h.non"));
+        QCOMPARE(banco.stato(), u"[Trasforma] (vuota) Immagine NON Valida 0 Bitmap 5x5"_s);
+        QVERIFY(banco.scegli("e senza titolo.non"));
+        banco.tratto(Qt::LeftButton, {{2, 60}, {116, 60}});
+        banco.converti();
+        QCOMPARE(f->celle(), Dieci.left(50).repeated(2));
+
+        QVERIFY(banco.aggiungiTutti());
         QCOMPARE(banco.messaggi.avvisi,
                  QStringList{"RACCOLTA: Schemi aggiunti: 2\n\nNon aggiunti:\ngià presenti: 2\n"
                              "nome già usato: 1\ncon più di una soluzione: 1\n"
