@@ -93,22 +93,18 @@ struct BancoImporta {
         return nomi;
     }
 
-    // A click on a file of the list (a double click on a folder of the tree), and the wait for
-    // its reading (its listing) unless told not to.
+    // A click on a file of the list, else a double click on a folder of the tree, and the wait
+    // for its reading (its listing) unless told not to.
     [[nodiscard]] bool scegli(const QString& nome, bool attendi = true)
     {
         const QModelIndex voce = c().File1->model()->index(int(file().indexOf(nome)), 0);
+        const auto cartelle = c().Dir1->findItems(nome, Qt::MatchExactly | Qt::MatchRecursive);
         if (voce.isValid())
             clicca(finestra.get(), dove(c().File1, c().File1->visualRect(voce)));
-        return voce.isValid() && (!attendi || quieta());
-    }
-    [[nodiscard]] bool apriCartella(const QString& nome)
-    {
-        const auto voci = c().Dir1->findItems(nome, Qt::MatchExactly | Qt::MatchRecursive);
-        if (!voci.isEmpty())
+        else if (!cartelle.isEmpty())
             QTest::mouseDClick(w(), Qt::LeftButton, {},
-                               dove(c().Dir1, c().Dir1->visualItemRect(voci[0])));
-        return !voci.isEmpty() && quieta();
+                               dove(c().Dir1, c().Dir1->visualItemRect(cartelle[0])));
+        return (voce.isValid() || !cartelle.isEmpty()) && (!attendi || quieta());
     }
     QPoint dove(const QAbstractItemView* vista, QRect voce) const
     {
@@ -210,7 +206,7 @@ private slots:
         QCOMPARE(banco.stato(), u"Importa figura 15 Bitmap 15x15"_s);
         muovi(f, {5, f->height() - 5}); // the window's free area
         QCOMPARE(c.Importami->sfondo(), QColor(Qt::white));
-        QVERIFY(banco.apriCartella("Immagini"));
+        QVERIFY(banco.scegli("Immagini"));
         QCOMPARE(banco.stato(), u"[Trasforma] vuota 0 Bitmap 15x15"_s);
         QVERIFY(banco.scegli("disegno.wmf"));
         clicca(c.Option1[1]);
@@ -300,21 +296,19 @@ private slots:
         BancoImporta banco;
         const QString p = banco.programma;
         for (const QString& nome : u"b.Jpg e.wmf f.ICO h.png bmp j.bmp.txt .nascosto.bmp "
-                                   "Immagini/foto.jpg ../../chiavetta/vacanze.JPEG"_s.split(' '))
+                                   "Immagini/foto.jpg ../../chiavetta/vacanze.JPEG sotto.gif/x "
+                                   "archivio/x .nascosta/x sparita/x"_s.split(' '))
             banco.metti(nome);
         // A name in Latin-1, as an old memory card may have it: shown with a replacement
         // character, opened by the bytes the folder gave.
         const QByteArray latino = QFile::encodeName(p) + "/caf\xE9.bmp";
         const auto togli = qScopeGuard([&] { std::remove(latino.constData()); }); // Qt cannot
         QVERIFY(std::ofstream(latino.constData()).write(Nero.constData(), Nero.size()));
-        for (const char* nome : {"sotto.gif", "archivio", ".nascosta", "sparita"})
-            QDir().mkdir(p + "/" + nome);
         QVERIFY(QFile::link(p + "/nero.bmp", p + "/collegata.bmp"));
         QVERIFY(QFile::link(p + "/manca.bmp", p + "/sospesa.jpg"));
         QVERIFY(QFile::link(p + "/Immagini", p + "/scorciatoia"));
         banco.volumi.prepend(banco.radice.filePath("assente"));
-        Importa* f = banco.apri();
-        QVERIFY(f);
+        QVERIFY(banco.apri());
         const QStringList elenco =
             u"b.Jpg caf\uFFFD.bmp collegata.bmp e.wmf f.ICO nero.bmp"_s.split(' ');
         QCOMPARE(banco.file(), elenco);
@@ -326,14 +320,14 @@ private slots:
         banco.converti();
         QVERIFY(QDir(p + "/sparita").removeRecursively());
         for (const bool volume : {false, true}) {
-            QVERIFY(volume ? banco.tastoVolume(Qt::Key_Up) : banco.apriCartella("sparita"));
+            QVERIFY(volume ? banco.tastoVolume(Qt::Key_Up) : banco.scegli("sparita"));
             QCOMPARE(banco.posizione(), banco.in(banco.disco, p));
             QCOMPARE(banco.file(), elenco);
             QCOMPARE(banco.stato(), u"Importa figura 5 Bitmap 5x5"_s);
         }
 
         // Down into a folder through a link to one; another volume, whose root is the folder.
-        QVERIFY(banco.apriCartella("scorciatoia"));
+        QVERIFY(banco.scegli("scorciatoia"));
         QCOMPARE(banco.posizione(), banco.in(banco.disco, p + "/scorciatoia"));
         QCOMPARE(banco.albero(), (QStringList{banco.disco, "gridora", "scorciatoia"}));
         QVERIFY(banco.tastoVolume(Qt::Key_Down)); // "chiavetta"
@@ -363,22 +357,23 @@ private slots:
                 banco.archivio.elimina(lato, d.id);
         const QString bandiera = "0100001000111100100000000", riga = "11111" + QString(20, u'0');
         banco.archivio.inserisci(5, bandiera, "Bandiera");
-        const QString r = QString(8, u'0') + "1111" + QString(8, u'0'); // each cell 4 x 4
-        const QString croce20 = r.repeated(8) + QString(80, u'1') + r.repeated(8);
+        // Top row and left column black, each cell 4 x 4.
+        const QString angolo =
+            QString(80, u'1') + (QString(4, u'1') + QString(16, u'0')).repeated(16);
         banco.metti("a.non", scriviNon("  gatto NERO ", 5, 5, Incrocio));
         banco.metti("b.non", scriviNon("copia", 5, 5, Incrocio));
         banco.metti("c.non", scriviNon("altro nome", 5, 5, bandiera));
         banco.metti("d.non", scriviNon("BANDIERA", 5, 5, riga));
         banco.metti("e senza titolo.non", scriviNon({}, 10, 10, Dieci));
         banco.metti("f.non", "width 5\nheight 5\nrows\n1\n1\n0\n0\n0\ncolumns\n1\n1\n0\n0\n0\n");
-        banco.metti("g.Non", scriviNon({}, 20, 20, croce20));
+        banco.metti("g.Non", scriviNon({}, 20, 20, angolo));
         banco.metti("h.non", "width 0\n");
         banco.metti("Altri/a.non", scriviNon("riga", 5, 5, riga));
         banco.metti("Altri/b.non", scriviNon("riga", 15, 15, QString(225, u'0')));
         Importa* f = banco.apri();
         QVERIFY(f && banco.scegli("g.Non"));
         banco.converti();
-        QCOMPARE(f->celle(), Incrocio);
+        QCOMPARE(f->celle(), "11111" + u"10000"_s.repeated(4));
         QVERIFY(banco.scegli("h.non"));
         QCOMPARE(banco.stato(), u"[Trasforma] (vuota) Immagine NON Valida 0 Bitmap 5x5"_s);
         QVERIFY(banco.scegli("e senza titolo.non"));
@@ -405,7 +400,7 @@ private slots:
                                                     "BEGIN SELECT RAISE(ABORT, 'x'); END"));
         }
         QSqlDatabase::removeDatabase("guasto");
-        QVERIFY(banco.apriCartella("Altri") && banco.aggiungiTutti());
+        QVERIFY(banco.scegli("Altri") && banco.aggiungiTutti());
         QCOMPARE(banco.messaggi.avvisi.last().section(": ", 0, 0), u"SCHEMI NON AGGIUNTI"_s);
         QCOMPARE(banco.archivio.elenco(5).valore.size(), 2);
     }
