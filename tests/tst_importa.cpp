@@ -17,7 +17,6 @@
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QSemaphore>
-#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStringListModel>
@@ -157,17 +156,15 @@ struct BancoImporta {
     static QStringList in(const QString& v, const QString& c) { return {v, c, v, c, v, c}; }
 
     // Over the preview's inner area: a stroke pressed at the first point, moved through the
-    // rest, released at the last (with no button, moves only); gives the pointer shown then.
+    // rest, released at the last; gives the pointer shown then.
     QPoint tela(QPoint p) const { return c().test->mapTo(finestra.get(), p + QPoint(1, 1)); }
     QString tratto(Qt::MouseButton pulsante, const QList<QPoint>& punti)
     {
-        if (pulsante != Qt::NoButton)
-            QTest::mousePress(w(), pulsante, {}, tela(punti.first()));
-        for (const QPoint& p : punti.mid(pulsante != Qt::NoButton))
+        QTest::mousePress(w(), pulsante, {}, tela(punti.first()));
+        for (const QPoint& p : punti.mid(1))
             QTest::mouseMove(w(), tela(p));
         const QString puntatore = c().test->nomePuntatore();
-        if (pulsante != Qt::NoButton)
-            QTest::mouseRelease(w(), pulsante, {}, tela(punti.last()));
+        QTest::mouseRelease(w(), pulsante, {}, tela(punti.last()));
         return puntatore;
     }
 };
@@ -251,7 +248,9 @@ private slots:
         QCOMPARE(f->celle(), QString(10, u'0') + "11111" + QString(10, u'0'));
         // The right button erases across it, a click leaves a dot, a bare move draws nothing.
         QCOMPARE(banco.tratto(Qt::RightButton, {{48, 2}, {48, 60}, {48, 116}}), u"GOMMA"_s);
-        QCOMPARE(banco.tratto(Qt::NoButton, {{50, 110}, {24, 24}, {24, 72}}), u"MANO"_s);
+        for (const QPoint p : {QPoint(50, 110), QPoint(24, 24), QPoint(24, 72)})
+            QTest::mouseMove(banco.w(), banco.tela(p));
+        QCOMPARE(banco.c().test->nomePuntatore(), u"MANO"_s);
         banco.tratto(Qt::LeftButton, {{96, 96}});
         banco.converti();
         QCOMPARE(f->celle(), QString(10, u'0') + "11011" + QString(9, u'0') + "1");
@@ -413,27 +412,24 @@ private slots:
         // Shared with the reading thread, which outlives the Caricatore.
         auto entrata = std::make_shared<QSemaphore>(), uscita = std::make_shared<QSemaphore>();
         auto caricatore = std::make_unique<Caricatore>([=](const QByteArray& percorso, QSize) {
-            if (percorso == "bloccata") {
-                entrata->release();
-                uscita->acquire();
-            }
+            if (percorso == "bloccata") // in the read until let go
+                entrata->release(), uscita->acquire();
             return EsitoImmagine{};
         });
-        QSignalSpy elencate(caricatore.get(), &Caricatore::elencata);
-        QSignalSpy lette(caricatore.get(), &Caricatore::letta);
+        QList<int> risposte; // a reading's answer negative
+        connect(caricatore.get(), &Caricatore::elencata, [&risposte](int n) { risposte << n; });
+        connect(caricatore.get(), &Caricatore::letta, [&risposte](int n) { risposte << -n; });
         caricatore->elenca(QDir::tempPath());
         const int ultima = caricatore->elenca(QDir::tempPath());
         QTRY_VERIFY(!caricatore->inCorso());
-        QCOMPARE(elencate.count(), 1);
-        QCOMPARE(elencate.first().first().toInt(), ultima);
+        QCOMPARE(risposte, QList<int>{ultima});
         caricatore->leggi("bloccata", {});
         QVERIFY(entrata->tryAcquire(1, 5000));
         caricatore->annullaLettura();
         uscita->release();
         const int letta = caricatore->leggi("altra", {});
         QTRY_VERIFY(!caricatore->inCorso());
-        QCOMPARE(lette.count(), 1);
-        QCOMPARE(lette.first().first().toInt(), letta);
+        QCOMPARE(risposte, (QList<int>{ultima, -letta}));
 
         caricatore->leggi("bloccata", {});
         QVERIFY(entrata->tryAcquire(1, 5000));
