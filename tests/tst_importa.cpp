@@ -1,6 +1,6 @@
-// The image import window through the window system: opening and the editor's session, slow and
-// bad files, strokes drawn with the mouse, browsing fake volumes, puzzle files shown and added to
-// the collection; then the browsing helpers and the loader thread on their own.
+// The image import window through the window system: opening and the editor's session, strokes
+// drawn with the mouse and a slow file, browsing fake volumes (and the browsing helpers), puzzle
+// files shown and added to the collection; then the loader thread on its own.
 
 #include "Banco.h"
 #include "Figure.h"
@@ -133,7 +133,7 @@ struct BancoImporta {
     }
 
     // What the window shows at a glance: the button's caption (in brackets while disabled), the
-    // preview with or without a picture (in brackets while hidden), "errore" when the message
+    // preview with or without a picture (in brackets while hidden), the message's text when it
     // shows, the side of the result drawn and the result's title.
     QString stato() const
     {
