@@ -412,8 +412,10 @@ private slots:
         // Shared with the reading thread, which outlives the Caricatore.
         auto entrata = std::make_shared<QSemaphore>(), uscita = std::make_shared<QSemaphore>();
         auto caricatore = std::make_unique<Caricatore>([=](const QByteArray& percorso, QSize) {
-            if (percorso == "bloccata") // in the read until let go
-                entrata->release(), uscita->acquire();
+            if (percorso == "bloccata") { // in the read until let go
+                entrata->release();
+                uscita->acquire();
+            }
             return EsitoImmagine{};
         });
         QList<int> risposte; // a reading's answer negative
