@@ -8,24 +8,6 @@
 
 using namespace gridora;
 
-namespace {
-
-// The cells framed in orange on the board, as the window shows them once it has painted.
-QList<QPoint> incorniciate(QWidget* finestra, const Tavoliere& t)
-{
-    QCoreApplication::processEvents();
-    const QImage immagine = finestra->grab().toImage();
-    QList<QPoint> celle;
-    for (int k = 0; k < t.lato() * t.lato(); ++k) {
-        const QPoint angolo = t.rettangoloCella(k / t.lato(), k % t.lato()).topLeft();
-        if (immagine.pixelColor(angolo + QPoint(2, 8)) == QColor(0xFF, 0x80, 0x00))
-            celle.append(QPoint(k / t.lato(), k % t.lato()));
-    }
-    return celle;
-}
-
-} // namespace
-
 class TestAnnulla : public QObject {
     Q_OBJECT
 
@@ -38,8 +20,7 @@ private slots:
     {
         Sessione s;
         const auto& c = s.c();
-        s.clic(0, 0);
-        s.clic(0, 1);
+        s.disegna({"##..."});
         QVERIFY(c.Nome->hasFocus());
         s.annulla();
         QCOMPARE(s.segni(), QString("#").leftJustified(25, u'.'));
@@ -75,14 +56,26 @@ private slots:
     // and undo keys during it wait for its end, its release or its release lost.
     void ambiguitaETrascinamento()
     {
-        const QList<QPoint> scambio = {{0, 0}, {0, 1}, {1, 0}, {1, 1}};
         Sessione s;
+        // The cells framed in orange on the board, as the window shows them once it has painted.
+        const auto incorniciate = [&s] {
+            QCoreApplication::processEvents();
+            const QImage immagine = s.editor->grab().toImage();
+            QList<QPoint> celle;
+            for (int k = 0; k < 25; ++k) {
+                const QPoint angolo = s.tavoliere().rettangoloCella(k / 5, k % 5).topLeft();
+                if (immagine.pixelColor(angolo + QPoint(2, 8)) == QColor(0xFF, 0x80, 0x00))
+                    celle.append(QPoint(k / 5, k % 5));
+            }
+            return celle;
+        };
+        const QList<QPoint> scambio = {{0, 0}, {0, 1}, {1, 0}, {1, 1}};
         s.disegna({"#....", ".#..."});
-        QCOMPARE(incorniciate(s.editor, s.tavoliere()), scambio);
+        QCOMPARE(incorniciate(), scambio);
         s.clic(0, 1);
-        QVERIFY(incorniciate(s.editor, s.tavoliere()).isEmpty());
+        QVERIFY(incorniciate().isEmpty());
         s.annulla();
-        QCOMPARE(incorniciate(s.editor, s.tavoliere()), scambio);
+        QCOMPARE(incorniciate(), scambio);
 
         s.scegliLato(10);
         s.trascina(Qt::LeftButton, 1, 1, 4);
@@ -120,7 +113,6 @@ private slots:
         Sessione s;
         const auto& c = s.c();
         clicca(c.CaricaF);
-        s.tasto(Qt::Key_Tab); // out of the name box
         const QString caricato = s.segni();
         clicca(c.ClearF);
         QVERIFY(s.segni() == QString(25, u'.') && c.ModF->isEnabled());
