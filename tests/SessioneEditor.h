@@ -24,16 +24,14 @@ inline const Schema Croce5 = {QStringLiteral("Croce"),
 
 struct Sessione {
     Banco banco;
-    QList<qint64> id; // the row identities of the puzzles, in order
     QPointer<Gridora> editor;
 
     explicit Sessione(const QList<Schema>& schemi = {Bandiera, Punto}, int lato = 5)
-        : id(banco.metti(lato, schemi))
     {
+        banco.metti(lato, schemi);
         clicca(banco.inizio->Libero);
         editor = qobject_cast<Gridora*>(banco.inizio->figlia());
-        const bool esposta = editor && QTest::qWaitForWindowExposed(editor);
-        Q_ASSERT(esposta);
+        QVERIFY(editor && QTest::qWaitForWindowExposed(editor));
     }
     ~Sessione() { delete editor; }
 
@@ -42,10 +40,7 @@ struct Sessione {
     QWindow* w() const { return editor->windowHandle(); }
 
     QPoint cella(int r, int c) const { return tavoliere().rettangoloCella(r, c).center(); }
-    void clic(int r, int c, Qt::MouseButton pulsante = Qt::LeftButton)
-    {
-        clicca(editor, cella(r, c), pulsante);
-    }
+    void clic(int r, int c, Qt::MouseButton b = Qt::LeftButton) { clicca(editor, cella(r, c), b); }
     // A click on every '#' of the picture.
     void disegna(const QStringList& righe)
     {
@@ -62,10 +57,7 @@ struct Sessione {
             QTest::mouseMove(w(), cella(riga, c));
         QTest::mouseRelease(w(), pulsante, {}, cella(riga, a));
     }
-    void tasto(Qt::Key tasto, Qt::KeyboardModifiers modificatori = {})
-    {
-        QTest::keyClick(w(), tasto, modificatori);
-    }
+    void tasto(Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(w(), k, m); }
     void annulla() { tasto(Qt::Key_Z, Qt::ControlModifier); }
     // Empties the name box and types into it, a character a key (two code units for one beyond
     // the basic plane).

@@ -2,6 +2,7 @@
 // pointer, saving, the list, modifying and deleting, writes the database refuses, the list's
 // exports to files, and a picture's whole path from the image import to a game.
 
+#include "Figure.h"
 #include "SessioneEditor.h"
 #include "import/Importa.h"
 #include "model/EvidenziaColonna.h"
@@ -15,16 +16,11 @@
 
 using namespace gridora;
 
-namespace {
-
 const QString PiuSoluzioni =
     QStringLiteral("Attenzione: questi indizi hanno più di una soluzione.\n");
 
-const QStringList Freccia = {"....##....", "...####...", "..######..", ".########.", "##########",
-                             "...####...", "...####...", "...####...", "...####...", "...####..."};
-
 // Another program's connection to the file, holding a lock until the connection is removed.
-void blocca(const QString& percorso, const char* blocco)
+static void blocca(const QString& percorso, const char* blocco)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "altro");
     db.setDatabaseName(percorso);
@@ -42,14 +38,14 @@ struct DialoghiFinti : DialoghiFile {
     QString file, dir, proposto;
 };
 
-bool attendi(Importa* importa)
+static bool attendi(Importa* importa)
 {
     return QTest::qWaitForWindowExposed(importa) &&
            QTest::qWaitFor([importa] { return !importa->occupata(); }, 10000);
 }
 
 // A right click on a row of the list, then a click on an entry of the menu it opened.
-void esportaDaMenu(Sessione& s, int riga, int voce)
+static void esportaDaMenu(Sessione& s, int riga, int voce)
 {
     s.scegliInLista(riga, Qt::RightButton);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -57,8 +53,6 @@ void esportaDaMenu(Sessione& s, int riga, int voce)
     const QPoint punto = menu->actionGeometry(menu->actions()[voce]).center();
     QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {}, punto);
 }
-
-} // namespace
 
 class TestEditor : public QObject {
     Q_OBJECT
@@ -78,9 +72,8 @@ private slots:
         for (const QTimer* timer : s.editor->findChildren<QTimer*>())
             QVERIFY(!timer->isActive());
         s.disegna({"#....", ".....", "#...."});
-        const QString ripetuta = evidenziaColonna({1, 1}).testo;
         muovi(s.editor, s.cella(3, 0));
-        QCOMPARE(c.hlp2->caption(), ripetuta);
+        QCOMPARE(c.hlp2->caption(), evidenziaColonna({1, 1}).testo);
         const QColor rosa(0xFF, 0xC0, 0xC0), bianco(Qt::white);
         muovi(s.editor, centroInFinestra(c.SalvaF));
         muovi(s.editor, centroInFinestra(c.ClearF));
@@ -110,34 +103,30 @@ private slots:
     void salvataggio()
     {
         Sessione s({Punto, {"GRIDORA-3", {"#....", ".#..."}}, Bandiera});
+        const auto salva = [&s](const QStringList& disegno, const QString& nome) {
+            clicca(s.c().ClearF);
+            s.disegna(disegno);
+            s.clic(4, 4, Qt::RightButton); // a cross, no difference
+            s.scrivi(nome);
+            clicca(s.c().SalvaF);
+        };
         const QStringList titoli = {"NOME PRESENTE", "DISEGNO PRESENTE", "RECORD DOPPIONE"};
         const QList<std::pair<QStringList, QString>> doppioni = {
             {Croce5.righe, "bandiera"}, {Punto.righe, "Nuovo"}, {Punto.righe, "  PUNTO "}};
         for (const auto& [disegno, nome] : doppioni) {
-            clicca(s.c().ClearF);
-            s.disegna(disegno);
-            s.clic(4, 4, Qt::RightButton);
-            s.scrivi(nome);
-            clicca(s.c().SalvaF);
+            salva(disegno, nome);
             QCOMPARE(s.c().Nome->text(), nome);
             QCOMPARE(s.avvisi().last().section(u':', 0, 0), titoli[s.avvisi().size() - 1]);
         }
-        clicca(s.c().ClearF);
-        s.disegna(Croce5.righe);
-        s.scrivi(QStringLiteral(" gatto nero  "));
-        clicca(s.c().SalvaF);
+        salva(Croce5.righe, QStringLiteral(" gatto nero  "));
         QCOMPARE(s.avvisi().last(), QStringLiteral("GridoraPC: Disegno Salvato"));
-        s.tasto(Qt::Key_Tab);
-        s.annulla();
+        s.annulla(); // the name box has nothing to undo after a save
         QVERIFY(s.pixel() == QString(25, u'0') && s.c().Nome->text().isEmpty());
 
-        s.disegna({".#...", "#...."}); // the other diagonal
-        clicca(s.c().SalvaF);
+        salva({".#...", "#...."}, {}); // the other diagonal
         s.banco.messaggi.risposta = false;
-        s.disegna({"#....", "#...."});
         const QString faccina = QStringLiteral("\U0001F600");
-        s.scrivi(QString(24, u'n') + faccina + faccina);
-        clicca(s.c().SalvaF);
+        salva({"#....", "#...."}, QString(24, u'n') + faccina + faccina);
         QCOMPARE(s.domande(),
                  (QStringList{"Salvo come: GATTO NERO: Sei sicuro?",
                               "Salvo come: GRIDORA-4: " + PiuSoluzioni + "Sei sicuro?",
@@ -149,7 +138,8 @@ private slots:
 
     // "Carica": the widened window with the list and the first puzzle, its empty lines crossed,
     // and a new history; a step through the list; "Modifica Record" following the name box; back
-    // to drawing once neither the name nor the drawing is the selected puzzle's.
+    // to drawing once neither the name nor the drawing is the selected puzzle's, without asking
+    // the file (held by another program meanwhile).
     void caricaEScorri()
     {
         Sessione s;
@@ -168,8 +158,10 @@ private slots:
         s.clic(2, 2); // clears the cross of the empty row, then fills
         s.clic(2, 2); // the name is still Bandiera's
         QVERIFY(s.editor->modoLista());
+        blocca(s.banco.archivio.percorso(), "BEGIN EXCLUSIVE"); // reads wait too
         s.tasto(Qt::Key_End); // the clicks on the board left the keys in the name box
         s.tasto(Qt::Key_Backspace);
+        QSqlDatabase::removeDatabase("altro");
         QVERIFY(!c.Lista->isVisible() && !c.DelF->isEnabled());
         QVERIFY(s.editor->disegno().segno(2, 2) == Pieno && s.avvisi().isEmpty());
     }
@@ -183,7 +175,7 @@ private slots:
     {
         Sessione s(
             {{"Gemelli", Bandiera.righe}, {"Gemelli", Punto.righe}, {"Gemelli", Croce5.righe}});
-        s.banco.archivio.scriviRecord(5, s.id[1], ModoRecord::X, "ANNA", "00:01:00");
+        s.banco.archivio.scriviRecord(5, s.righe()[1].id, ModoRecord::X, "ANNA", "00:01:00");
         const auto& c = s.c();
         clicca(c.CaricaF);
         s.scegliInLista(1);
@@ -209,8 +201,7 @@ private slots:
         s.clic(2, 2);
         clicca(c.ModF);
         QCOMPARE(s.righe()[1].nome, QStringLiteral("gemello minore"));
-        QCOMPARE(s.righe()[1].pixel,
-                 QStringLiteral("1").rightJustified(13, u'0').leftJustified(25, u'0'));
+        QCOMPARE(s.righe()[1].pixel, QString(25, u'0').replace(12, 1, u'1'));
 
         s.scegliInLista(2);
         clicca(c.DelF);
@@ -238,7 +229,7 @@ private slots:
 
     // The file held by another program or gone for a moment: refused writes and failed readings
     // show the database's message and keep the drawing, the name box and the list's selection,
-    // so that a later modification reaches the row on show. Typing never asks the file.
+    // so that a later modification reaches the row on show.
     void archivioIrraggiungibile()
     {
         Sessione s;
@@ -273,13 +264,6 @@ private slots:
         QVERIFY(QFile::rename(via, percorso));
         clicca(c.ModF);
         QCOMPARE(s.righe()[0].pixel, QStringLiteral("11") + pixelDi(Bandiera.righe).mid(2));
-
-        // Neither the name nor the drawing is the selected puzzle's: back to drawing at once.
-        s.clic(0, 0);
-        blocca(percorso, "BEGIN EXCLUSIVE"); // reads wait too
-        s.scrivi(QStringLiteral("nuovo"));
-        QVERIFY(!s.editor->modoLista());
-        QSqlDatabase::removeDatabase("altro");
     }
 
     // The list's menu: the puzzle clicked with the right button into the file chosen, its name
@@ -309,13 +293,12 @@ private slots:
         const QString fine = QStringLiteral("ESPORTAZIONE: Schemi esportati: 3\nCartella: ") +
                              QDir::toNativeSeparators(cartella.path());
 
-        QFile regolare(dir.filePath(QStringLiteral("regolare")));
-        QVERIFY(regolare.open(QIODevice::WriteOnly));
-        dialoghi.file = regolare.fileName() + QStringLiteral("/scelto.non");
-        dialoghi.dir = regolare.fileName() + QStringLiteral("/sotto");
+        const QString regolare = scriviFile(dir.filePath(QStringLiteral("regolare")), {});
+        dialoghi.file = regolare + QStringLiteral("/scelto.non");
+        dialoghi.dir = regolare + QStringLiteral("/sotto");
         esportaDaMenu(s, 2, 0);
         esportaDaMenu(s, 2, 1);
-        const QString dove = QDir::toNativeSeparators(regolare.fileName());
+        const QString dove = QDir::toNativeSeparators(regolare);
         QCOMPARE(s.avvisi(),
                  (QStringList{fine, fine,
                               "ESPORTAZIONE NON RIUSCITA: Impossibile scrivere il file:\n" + dove +
@@ -332,12 +315,8 @@ private slots:
     {
         Sessione s({}, 10); // no 10 x 10 puzzle
         QTemporaryDir cartella;
-        QImage figura(200, 200, QImage::Format_RGB32); // 20 pixels a cell
-        for (int k = 0; k < 200 * 200; ++k)
-            figura.setPixel(k % 200, k / 200,
-                            Freccia[k / 4000][k % 200 / 20] == u'#' ? qRgb(200, 30, 30)
-                                                                    : qRgb(250, 250, 250));
-        QVERIFY(figura.save(cartella.filePath("freccia.bmp"), "BMP"));
+        const QString celle = celleDi(10);
+        QVERIFY(disegno(celle, 10, {200, 200}).save(cartella.filePath("figura.bmp"), "BMP"));
         s.editor->sessioneImportazione().cartella = cartella.path();
         s.scegliLato(10);
         clicca(s.c().ImportaF);
@@ -350,7 +329,7 @@ private slots:
         clicca(c.Importami); // "Trasforma"
         clicca(c.Importami); // "Importa"
         QVERIFY(s.editor->isVisible() && !importa->isVisible());
-        QCOMPARE(s.pixel(), pixelDi(Freccia));
+        QCOMPARE(s.pixel(), celle);
         clicca(s.c().SalvaF);
         s.scegliLato(15);
         s.editor->close();
@@ -370,7 +349,7 @@ private slots:
         // The imported puzzle is the one a 10x10 game now plays.
         s.banco.inizio->NoAudio->setChecked(true);
         GridoraGame* gioco = s.banco.apri(10);
-        QCOMPARE(gioco->disegno().pixel, pixelDi(Freccia));
+        QCOMPARE(gioco->disegno().pixel, celle);
     }
 };
 
